@@ -1,0 +1,30 @@
+#include "app/driver.h"
+
+#include "eval/numbers.h"
+
+namespace orlinde {
+
+void CalculationDriver::CalculateAll() {
+  const TextList lines = TextSplit(window_.GetBoxText(Control::编辑框1), "\r\n");
+  window_.SetBoxText(Control::编辑框2, "");
+  const int count = TextListCount(lines);
+  for (int i = 1; i <= count; ++i) {
+    const Text& line = lines[static_cast<std::size_t>(i) - 1];
+    (void)window_.IsChecked(Control::选择框2);
+    const Text prepared = line;
+    const Text shown = prepared;
+    window_.AppendBoxText(Control::编辑框2, TextConcat(shown, "="));
+    Text result;
+    if (TextEquals(window_.GetBoxText(Control::编辑框3), "")) {
+      const double value = TextToNumber(evaluator_.EvaluateExpression(prepared));
+      result = FormatNumber(value);
+    } else {
+      const double value = TextToNumber(evaluator_.EvaluateExpression(prepared));
+      const auto decimals = TextToInteger(window_.GetBoxText(Control::编辑框3));
+      result = FormatNumber(value, decimals);
+    }
+    window_.AppendBoxText(Control::编辑框2, TextConcat(result, "\r\n"));
+  }
+}
+
+}  // namespace orlinde

@@ -1,0 +1,291 @@
+#include "eval/evaluator.h"
+
+#include <duktape.h>
+
+#include <csetjmp>
+#include <cstdlib>
+#include <new>
+
+#include "text/codec.h"
+
+namespace orlinde {
+
+namespace {
+
+bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsIdentifierPart(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsAsciiDigit(c) || c == '_' ||
+         c == '$' || u >= 0x80;
+}
+
+// Freezes every object reachable from the global object, after removing the engine's own
+// namespace (garbage collector, finalizers and buffer tricks have no place in a calculator).
+// The global object itself is frozen too, so no evaluation can leave a variable behind.
+constexpr char kFreezeBuiltIns[] = R"JS(
+(function (g) {
+  var seen = [];
+  function freeze(o) {
+    if (o === null || (typeof o !== 'object' && typeof o !== 'function')) return;
+    if (seen.indexOf(o) >= 0) return;
+    seen.push(o);
+    Object.freeze(o);
+    var keys = Object.getOwnPropertyNames(o);
+    if (typeof Object.getOwnPropertySymbols === 'function')
+      keys = keys.concat(Object.getOwnPropertySymbols(o));
+    for (var i = 0; i < keys.length; i++) {
+      var d = Object.getOwnPropertyDescriptor(o, keys[i]);
+      if (!d) continue;
+      if ('value' in d) freeze(d.value); else { freeze(d.get); freeze(d.set); }
+    }
+    freeze(Object.getPrototypeOf(o));
+  }
+  delete g.Duktape;
+  freeze(g);
+  return Object.isFrozen(g) && Object.isFrozen(g.Math) && !('Duktape' in g);
+})(this)
+)JS";
+
+// Every block the engine allocates carries this header, which keeps the heap's size known (to
+// bound it) and its blocks listed (to free them all if the engine ever has to be thrown away).
+struct alignas(16) BlockHeader {
+  BlockHeader* prev;
+  BlockHeader* next;
+  std::size_t size;
+};
+
+}  // namespace
+
+struct Evaluator::Engine {
+  std::size_t limit;
+  std::size_t used = 0;
+  BlockHeader blocks{&blocks, &blocks, 0};
+  duk_context* ctx = nullptr;
+  std::jmp_buf* fatal_jump = nullptr;
+  bool creation_failed = false;
+
+  explicit Engine(std::size_t heap_limit) : limit(heap_limit) {}
+  ~Engine() { Discard(); }
+
+  static void* Alloc(void* udata, duk_size_t size) {
+    auto* engine = static_cast<Engine*>(udata);
+    if (size > engine->limit - engine->used) return nullptr;
+    auto* block = static_cast<BlockHeader*>(std::malloc(sizeof(BlockHeader) + size));
+    if (block == nullptr) return nullptr;
+    block->size = size;
+    block->next = engine->blocks.next;
+    block->prev = &engine->blocks;
+    engine->blocks.next->prev = block;
+    engine->blocks.next = block;
+    engine->used += size;
+    return block + 1;
+  }
+
+  static void Free(void* udata, void* ptr) {
+    if (ptr == nullptr) return;
+    auto* engine = static_cast<Engine*>(udata);
+    BlockHeader* block = static_cast<BlockHeader*>(ptr) - 1;
+    block->prev->next = block->next;
+    block->next->prev = block->prev;
+    engine->used -= block->size;
+    std::free(block);
+  }
+
+  static void* Realloc(void* udata, void* ptr, duk_size_t size) {
+    if (ptr == nullptr) return Alloc(udata, size);
+    if (size == 0) {
+      Free(udata, ptr);
+      return nullptr;
+    }
+    auto* engine = static_cast<Engine*>(udata);
+    BlockHeader* block = static_cast<BlockHeader*>(ptr) - 1;
+    if (size > block->size && size - block->size > engine->limit - engine->used) return nullptr;
+    BlockHeader* prev = block->prev;
+    BlockHeader* next = block->next;
+    const std::size_t old_size = block->size;
+    auto* moved = static_cast<BlockHeader*>(std::realloc(block, sizeof(BlockHeader) + size));
+    if (moved == nullptr) return nullptr;
+    prev->next = moved;
+    next->prev = moved;
+    moved->size = size;
+    engine->used = engine->used - old_size + size;
+    return moved + 1;
+  }
+
+  // The engine calls this only for an error outside every protected call; it must not return.
+  // Jumping back to the evaluation that was running lets the caller throw the engine away
+  // instead of letting the default handler end the program.
+  [[noreturn]] static void Fatal(void* udata, const char*) {
+    auto* engine = static_cast<Engine*>(udata);
+    if (engine->fatal_jump != nullptr) std::longjmp(*engine->fatal_jump, 1);
+    std::_Exit(70);  // unreachable: every call into the engine sets the jump first
+  }
+
+  // Frees every block of the heap without asking the engine, which may be in any state.
+  void Discard() {
+    BlockHeader* block = blocks.next;
+    while (block != &blocks) {
+      BlockHeader* next = block->next;
+      std::free(block);
+      block = next;
+    }
+    blocks.next = blocks.prev = &blocks;
+    used = 0;
+    ctx = nullptr;
+  }
+
+  bool Create() {
+    std::jmp_buf jump;
+    fatal_jump = &jump;
+    if (setjmp(jump) != 0) {
+      fatal_jump = nullptr;
+      Discard();
+      return false;
+    }
+    ctx = duk_create_heap(&Engine::Alloc, &Engine::Realloc, &Engine::Free, this, &Engine::Fatal);
+    bool frozen = false;
+    if (ctx != nullptr) {
+      frozen = duk_peval_string(ctx, kFreezeBuiltIns) == 0 && duk_get_boolean(ctx, -1);
+      duk_set_top(ctx, 0);
+    }
+    fatal_jump = nullptr;
+    if (!frozen) {
+      if (ctx != nullptr) duk_destroy_heap(ctx);
+      Discard();
+      return false;
+    }
+    return true;
+  }
+
+  bool Ready() {
+    if (ctx == nullptr && !creation_failed) creation_failed = !Create();
+    return ctx != nullptr;
+  }
+
+  static duk_ret_t ToStringSafely(duk_context* c, void*) {
+    duk_to_string(c, -1);
+    return 1;
+  }
+
+  enum class Outcome { kValue, kEmpty, kFatal };
+
+  // Evaluates `source` and copies the value's text into `out`. Nothing with a destructor lives
+  // in this frame, because a fatal error jumps straight back to its setjmp.
+  Outcome Run(const std::string& source, std::string& out) {
+    std::jmp_buf jump;
+    fatal_jump = &jump;
+    if (setjmp(jump) != 0) {
+      fatal_jump = nullptr;
+      return Outcome::kFatal;
+    }
+    duk_context* c = ctx;
+    duk_set_top(c, 0);
+    Outcome outcome = Outcome::kEmpty;
+    if (duk_peval_lstring(c, source.data(), source.size()) == 0 && !duk_is_null_or_undefined(c, -1)) {
+      if (duk_safe_call(c, &Engine::ToStringSafely, nullptr, 1, 1) == DUK_EXEC_SUCCESS) {
+        duk_size_t length = 0;
+        const char* text = duk_get_lstring(c, -1, &length);
+        if (text != nullptr && length > 0) {
+          out.assign(text, length);
+          outcome = Outcome::kValue;
+        }
+      }
+    }
+    duk_set_top(c, 0);
+    fatal_jump = nullptr;
+    return outcome;
+  }
+};
+
+std::string EngineSource(std::string_view expression) {
+  const std::string s = TextToUtf8(expression);
+  std::string out;
+  out.reserve(s.size() + s.size() / 8);
+  std::size_t i = 0;
+  const std::size_t n = s.size();
+  while (i < n) {
+    const char c = s[i];
+    if (c == '\'' || c == '"' || c == '`') {
+      // A string literal goes through untouched, escapes included.
+      std::size_t j = i + 1;
+      while (j < n && s[j] != c) j += (s[j] == '\\' && j + 1 < n) ? 2 : 1;
+      j = j < n ? j + 1 : n;
+      out.append(s, i, j - i);
+      i = j;
+    } else if (IsIdentifierPart(c) && !IsAsciiDigit(c)) {
+      std::size_t j = i;
+      while (j < n && IsIdentifierPart(s[j])) ++j;
+      out.append(s, i, j - i);
+      i = j;
+    } else if (IsAsciiDigit(c) || (c == '.' && i + 1 < n && IsAsciiDigit(s[i + 1]))) {
+      std::size_t j = i;
+      if (c == '0' && j + 1 < n && IsIdentifierPart(s[j + 1]) && !IsAsciiDigit(s[j + 1])) {
+        // 0x.., 0o.., 0b..: not decimal, copied as written.
+        while (j < n && IsIdentifierPart(s[j])) ++j;
+        out.append(s, i, j - i);
+        i = j;
+        continue;
+      }
+      std::size_t digits_end = j;
+      while (digits_end < n && IsAsciiDigit(s[digits_end])) ++digits_end;
+      std::size_t first = j;
+      while (first + 1 < digits_end && s[first] == '0') ++first;  // «007» is seven
+      out.append(s, first, digits_end - first);
+      j = digits_end;
+      if (j < n && s[j] == '.') {
+        ++j;
+        while (j < n && IsAsciiDigit(s[j])) ++j;
+      }
+      if (j < n && (s[j] == 'e' || s[j] == 'E')) {
+        std::size_t k = j + 1;
+        if (k < n && (s[k] == '+' || s[k] == '-')) ++k;
+        if (k < n && IsAsciiDigit(s[k])) {
+          while (k < n && IsAsciiDigit(s[k])) ++k;
+          j = k;
+        }
+      }
+      out.append(s, digits_end, j - digits_end);
+      i = j;
+    } else if (c == '^') {
+      out += "**";
+      ++i;
+    } else {
+      out += c;
+      ++i;
+    }
+  }
+  return out;
+}
+
+Evaluator::Evaluator(std::size_t heap_limit_bytes)
+    : engine_(std::make_unique<Engine>(heap_limit_bytes)) {
+  engine_->Ready();
+}
+
+Evaluator::~Evaluator() {
+  if (engine_->ctx != nullptr) duk_destroy_heap(engine_->ctx);
+  engine_->ctx = nullptr;
+}
+
+Text Evaluator::EvaluateExpression(std::string_view expression) {
+  if (!engine_->Ready()) return {};
+  const std::string source = EngineSource(expression);
+  std::string value;
+  const Engine::Outcome outcome = engine_->Run(source, value);
+  if (outcome == Engine::Outcome::kFatal) {
+    // The engine is in no state to be asked anything: drop it and start a fresh one.
+    engine_->Discard();
+    engine_->Ready();
+    return {};
+  }
+  if (outcome != Engine::Outcome::kValue) return {};
+  return Utf8ToText(value);
+}
+
+TextList Evaluator::GlobalNames() {
+  const Text joined = EvaluateExpression("Object.getOwnPropertyNames(this).join('\\n')");
+  return TextSplit(joined, "\n");
+}
+
+}  // namespace orlinde

@@ -1,0 +1,291 @@
+#include "eval/numbers.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+namespace orlinde {
+
+namespace {
+
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::size_t SkipWhiteSpace(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size() && IsWhiteSpace(s[i])) ++i;
+  return i;
+}
+
+bool StartsWith(std::string_view s, std::size_t at, std::string_view word) {
+  return s.size() - at >= word.size() && s.compare(at, word.size(), word) == 0;
+}
+
+// Reads the numeric prefix of `s` from `at`: sign, digits with at most one point, and an exponent
+// with the marks e, E, d or D. A magnitude too large for a double gives an infinity, one too small
+// gives zero or a subnormal; the result is the correctly rounded double.
+double ReadDecimalPrefix(std::string_view s, std::size_t at) {
+  std::size_t i = at;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+
+  // The digits, without the point, and the power of ten the point stands for.
+  std::string mantissa;
+  long long point_shift = 0;
+  bool seen_point = false;
+  bool any_digit = false;
+  for (; i < s.size(); ++i) {
+    if (IsDigit(s[i])) {
+      any_digit = true;
+      if (mantissa.empty() && s[i] == '0') {
+        if (seen_point) --point_shift;  // leading zeros after the point only move the point
+        continue;
+      }
+      mantissa.push_back(s[i]);
+      if (seen_point) --point_shift;
+    } else if (s[i] == '.' && !seen_point) {
+      seen_point = true;
+    } else {
+      break;
+    }
+  }
+  const double zero = negative ? -0.0 : 0.0;
+  if (!any_digit || mantissa.empty()) return zero;
+
+  long long exponent = 0;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+    std::size_t j = i + 1;
+    bool exponent_negative = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) exponent_negative = s[j++] == '-';
+    if (j < s.size() && IsDigit(s[j])) {
+      for (; j < s.size() && IsDigit(s[j]); ++j) {
+        // Beyond a billion the value is an infinity or zero whatever the digits say.
+        if (exponent < 1'000'000'000) exponent = exponent * 10 + (s[j] - '0');
+      }
+      if (exponent_negative) exponent = -exponent;
+    }
+  }
+  // The decimal exponent of the first significant digit decides the hopeless cases early.
+  const long long leading = exponent + point_shift + static_cast<long long>(mantissa.size()) - 1;
+  if (leading > 400) return negative ? -HUGE_VAL : HUGE_VAL;
+  if (leading < -400) return zero;
+
+  std::string scientific = mantissa;
+  scientific += 'e';
+  scientific += std::to_string(exponent + point_shift);
+  double value = 0;
+  const auto result =
+      std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
+  if (result.ec == std::errc::result_out_of_range) {
+    value = leading > 0 ? HUGE_VAL : 0.0;
+  }
+  return negative ? -value : value;
+}
+
+// Increments a string of decimal digits by one unit in its last place; returns true when the
+// carry ran out of the front (all nines), in which case the string has become "1000...".
+bool IncrementDigits(std::string& digits) {
+  for (std::size_t k = digits.size(); k-- > 0;) {
+    if (digits[k] != '9') {
+      ++digits[k];
+      return false;
+    }
+    digits[k] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+  digits.pop_back();
+  return true;
+}
+
+// The exponent of a number written by to_chars in scientific form, [begin, end).
+int ExponentOf(const char* begin, const char* end) {
+  const char* e = std::find(begin, end, 'e') + 1;
+  if (e < end && *e == '+') ++e;
+  int exponent = 0;
+  std::from_chars(e, end, exponent);
+  return exponent;
+}
+
+// The 17 significant digits of |x| rounded half up from its exact decimal value, and the power of
+// ten of the first one. The library rounds exact ties to even; a tie at the 17th digit needs the
+// exact value to have exactly 18 significant digits, which the binary exponent tells.
+void SeventeenDigits(double magnitude, std::string& digits, int& exponent10) {
+  char buffer[64];
+  auto r = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
+  // buffer: d.ddddddddddddddddde±x (18 digits)
+  std::string eighteen;
+  eighteen.push_back(buffer[0]);
+  eighteen.append(buffer + 2, 17);
+  int exp18 = ExponentOf(buffer, r.ptr);
+
+  bool tie = false;
+  if (eighteen[17] == '5') {
+    int binary_exponent = 0;
+    double fraction = std::frexp(magnitude, &binary_exponent);
+    // magnitude = m * 2^(binary_exponent - 53) with m an integer; strip its trailing zero bits.
+    auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    int e2 = binary_exponent - 53;
+    if (m != 0) {
+      const int zeros = std::countr_zero(m);
+      m >>= zeros;
+      e2 += zeros;
+    }
+    // A non-integer m * 2^e2 (m odd, e2 < 0) has exactly -e2 digits after the point.
+    if (e2 < 0) {
+      const long long significant = static_cast<long long>(-e2) + exp18 + 1;
+      tie = significant == 18;
+    }
+  }
+  if (tie) {
+    digits = eighteen.substr(0, 17);
+    exponent10 = exp18;
+    if (IncrementDigits(digits)) ++exponent10;
+    return;
+  }
+  r = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16);
+  digits.clear();
+  digits.push_back(buffer[0]);
+  digits.append(buffer + 2, 16);
+  exponent10 = ExponentOf(buffer, r.ptr);
+}
+
+void StripTrailingZerosAndPoint(std::string& s) {
+  if (s.find('.') == std::string::npos) return;
+  while (!s.empty() && s.back() == '0') s.pop_back();
+  if (!s.empty() && s.back() == '.') s.pop_back();
+}
+
+bool IsPositionalForm(std::string_view text) {
+  return text.find('e') == std::string_view::npos && text.find('#') == std::string_view::npos;
+}
+
+}  // namespace
+
+double InvalidOperationNaN() { return std::bit_cast<double>(0xFFF8000000000000ULL); }
+
+double TextToNumber(std::string_view text) {
+  const Text folded = TextToHalfWidth(text);
+  const std::string_view s = folded;
+  const std::size_t at = SkipWhiteSpace(s);
+  if (StartsWith(s, at, "Infinity") || StartsWith(s, at, "+Infinity")) return HUGE_VAL;
+  if (StartsWith(s, at, "-Infinity")) return -HUGE_VAL;
+  if (StartsWith(s, at, "NaN")) return InvalidOperationNaN();
+  return ReadDecimalPrefix(s, at);
+}
+
+float TextToSingle(std::string_view text) { return static_cast<float>(TextToNumber(text)); }
+
+std::int32_t TextToInteger(std::string_view text) {
+  const Text folded = TextToHalfWidth(text);
+  const std::string_view s = folded;
+  std::size_t i = SkipWhiteSpace(s);
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  long long value = 0;
+  for (; i < s.size() && IsDigit(s[i]); ++i) {
+    value = value * 10 + (s[i] - '0');
+    if (value > 2147483648LL) value = 2147483648LL;  // saturates instead of wrapping
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX) value = INT32_MAX;
+  return static_cast<std::int32_t>(value);
+}
+
+Text NumberToText(double x) {
+  if (std::isinf(x)) return x > 0 ? "1.#INF" : "-1.#INF";
+  if (std::isnan(x)) {
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const bool negative = bits >> 63;
+    const bool quiet = (bits >> 51) & 1;
+    if (bits == 0xFFF8000000000000ULL) return "-1.#IND";
+    if (!quiet) return negative ? "-1.#SNAN" : "1.#SNAN";
+    return negative ? "-1.#QNAN" : "1.#QNAN";
+  }
+  if (x == 0) return std::signbit(x) ? "-0" : "0";
+
+  std::string digits;
+  int exponent10 = 0;
+  SeventeenDigits(std::fabs(x), digits, exponent10);
+  // Half up from 17 digits to 13.
+  std::string thirteen = digits.substr(0, 13);
+  if (digits[13] >= '5' && IncrementDigits(thirteen)) ++exponent10;
+
+  std::string out = std::signbit(x) ? "-" : "";
+  if (exponent10 < -4 || exponent10 >= 13) {
+    std::string mantissa = thirteen.substr(0, 1) + "." + thirteen.substr(1);
+    StripTrailingZerosAndPoint(mantissa);
+    char exponent_text[16];
+    std::snprintf(exponent_text, sizeof exponent_text, "e%c%03d", exponent10 < 0 ? '-' : '+',
+                  std::abs(exponent10));
+    out += mantissa;
+    out += exponent_text;
+    return out;
+  }
+  std::string positional;
+  if (exponent10 >= 0) {
+    positional = thirteen.substr(0, static_cast<std::size_t>(exponent10) + 1) + "." +
+                 thirteen.substr(static_cast<std::size_t>(exponent10) + 1);
+  } else {
+    positional = "0." + std::string(static_cast<std::size_t>(-exponent10 - 1), '0') + thirteen;
+  }
+  StripTrailingZerosAndPoint(positional);
+  return out + positional;
+}
+
+double RoundToDecimals(double x, std::int32_t decimals) {
+  if (x == 0 || std::isnan(x)) return x;
+  const bool negative = std::signbit(x);
+  const double magnitude = std::fabs(x);
+  double p = 1;
+  double y = magnitude;
+  if (decimals != 0) {
+    p = std::pow(10.0, std::fabs(static_cast<double>(decimals)));
+    if (std::isinf(p)) {
+      // No double has that many decimals; rounding to that many tens leaves nothing.
+      if (decimals > 0 || std::isinf(x)) return x;
+      return negative ? -0.0 : 0.0;
+    }
+    if (decimals > 0) {
+      y = magnitude * p;
+      if (std::isinf(y) && !std::isinf(magnitude)) return x;
+    } else {
+      y = magnitude / p;
+    }
+  }
+  double integer_part = 0;
+  const double fraction = std::modf(y + 1e-12, &integer_part);
+  const double k = fraction >= 0.5 ? integer_part + 1 : integer_part;
+  double rounded = k;
+  if (decimals > 0) rounded = k / p;
+  if (decimals < 0) rounded = k * p;
+  return negative ? -rounded : rounded;
+}
+
+Text FormatNumber(double x) { return NumberToText(x); }
+
+Text FormatNumber(double x, std::int32_t decimals) {
+  if (decimals > kMaxFormatDecimals) decimals = kMaxFormatDecimals;
+  Text text = NumberToText(RoundToDecimals(x, decimals));
+  if (decimals <= 0 || !IsPositionalForm(text)) return text;
+  const std::size_t point = text.find('.');
+  if (point == Text::npos) {
+    text += '.';
+    text.append(static_cast<std::size_t>(decimals), '0');
+  } else {
+    const std::size_t have = text.size() - point - 1;
+    if (have < static_cast<std::size_t>(decimals)) {
+      text.append(static_cast<std::size_t>(decimals) - have, '0');
+    }
+  }
+  return text;
+}
+
+}  // namespace orlinde
