@@ -1,6 +1,9 @@
 #include "app/driver.h"
 
 #include "eval/numbers.h"
+#include "repair/repair.h"
+#include "scientific/shown.h"
+#include "scientific/translate.h"
 
 namespace orlinde {
 
@@ -10,9 +13,9 @@ void CalculationDriver::CalculateAll() {
   const int count = TextListCount(lines);
   for (int i = 1; i <= count; ++i) {
     const Text& line = lines[static_cast<std::size_t>(i) - 1];
-    (void)window_.IsChecked(Control::选择框2);
-    const Text prepared = line;
-    const Text shown = prepared;
+    const Text prepared = window_.IsChecked(Control::选择框2) ? TranslateScientific(line)
+                                                             : RepairExpression(line);
+    const Text shown = BuildShownExpression(prepared, window_.IsChecked(Control::选择框2));
     window_.AppendBoxText(Control::编辑框2, TextConcat(shown, "="));
     Text result;
     if (TextEquals(window_.GetBoxText(Control::编辑框3), "")) {

@@ -92,7 +92,6 @@ int main(int argc, char** argv) {
       return UsageError("unknown option " + std::string(arg));
     }
   }
-  if (scientific) return UsageError("--scientific is not yet available");
 
   std::string input;
   if (lines.empty()) {
