@@ -20,8 +20,9 @@ bool IsIdentifierPart(char c) {
          c == '$' || u >= 0x80;
 }
 
-// Freezes every object reachable from the global object, after removing the engine's own
-// namespace (garbage collector, finalizers and buffer tricks have no place in a calculator).
+// Freezes every object reachable from the global object, after removing what the engine adds
+// beyond the language (its own namespace with the garbage collector and finalizers, binary
+// buffers, encoders and timers): none of it has a place in a calculator.
 // The global object itself is frozen too, so no evaluation can leave a variable behind.
 constexpr char kFreezeBuiltIns[] = R"JS(
 (function (g) {
@@ -41,9 +42,11 @@ constexpr char kFreezeBuiltIns[] = R"JS(
     }
     freeze(Object.getPrototypeOf(o));
   }
-  delete g.Duktape;
+  var extras = ['Duktape', 'Buffer', 'CBOR', 'TextEncoder', 'TextDecoder', 'performance'];
+  for (var i = 0; i < extras.length; i++) delete g[extras[i]];
   freeze(g);
-  return Object.isFrozen(g) && Object.isFrozen(g.Math) && !('Duktape' in g);
+  for (var i = 0; i < extras.length; i++) if (extras[i] in g) return false;
+  return Object.isFrozen(g) && Object.isFrozen(g.Math);
 })(this)
 )JS";
 

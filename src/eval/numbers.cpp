@@ -57,8 +57,9 @@ double ReadDecimalPrefix(std::string_view s, std::size_t at) {
       break;
     }
   }
+  if (!any_digit) return 0.0;  // also after a lone sign
   const double zero = negative ? -0.0 : 0.0;
-  if (!any_digit || mantissa.empty()) return zero;
+  if (mantissa.empty()) return zero;
 
   long long exponent = 0;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
@@ -114,46 +115,16 @@ int ExponentOf(const char* begin, const char* end) {
   return exponent;
 }
 
-// The 17 significant digits of |x| rounded half up from its exact decimal value, and the power of
-// ten of the first one. The library rounds exact ties to even; a tie at the 17th digit needs the
-// exact value to have exactly 18 significant digits, which the binary exponent tells.
+// The 17 significant digits of |x| rounded from its exact decimal value, and the power of ten of
+// the first one. The library rounds an exact tie to even where the rule says half up; the two
+// differ only in an even 17th digit, which never carries into the 14th, the only digit the
+// rounding to 13 digits looks at, so the library's digits serve.
 void SeventeenDigits(double magnitude, std::string& digits, int& exponent10) {
   char buffer[64];
-  auto r = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 17);
-  // buffer: d.ddddddddddddddddde±x (18 digits)
-  std::string eighteen;
-  eighteen.push_back(buffer[0]);
-  eighteen.append(buffer + 2, 17);
-  int exp18 = ExponentOf(buffer, r.ptr);
-
-  bool tie = false;
-  if (eighteen[17] == '5') {
-    int binary_exponent = 0;
-    double fraction = std::frexp(magnitude, &binary_exponent);
-    // magnitude = m * 2^(binary_exponent - 53) with m an integer; strip its trailing zero bits.
-    auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    int e2 = binary_exponent - 53;
-    if (m != 0) {
-      const int zeros = std::countr_zero(m);
-      m >>= zeros;
-      e2 += zeros;
-    }
-    // A non-integer m * 2^e2 (m odd, e2 < 0) has exactly -e2 digits after the point.
-    if (e2 < 0) {
-      const long long significant = static_cast<long long>(-e2) + exp18 + 1;
-      tie = significant == 18;
-    }
-  }
-  if (tie) {
-    digits = eighteen.substr(0, 17);
-    exponent10 = exp18;
-    if (IncrementDigits(digits)) ++exponent10;
-    return;
-  }
-  r = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16);
-  digits.clear();
-  digits.push_back(buffer[0]);
-  digits.append(buffer + 2, 16);
+  const auto r =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16);
+  digits.assign(1, buffer[0]);
+  digits.append(buffer + 2, 16);  // d.dddddddddddddddde±x
   exponent10 = ExponentOf(buffer, r.ptr);
 }
 
