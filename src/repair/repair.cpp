@@ -1,8 +1,21 @@
 #include "repair/repair.h"
 
+#include "repair/repair_steps.h"
+
 namespace orlinde {
 
-// The line goes to the evaluator as it is until the repair steps are in place.
-Text RepairExpression(std::string_view line) { return Text(line); }
+Text RepairExpression(std::string_view line) {
+  RepairState state = Normalise(line);
+  state = Filter(state);
+  state = EndPoints(state);
+  state = ExtraPoints(state);
+  state = LonePoints(state);
+  state = Parentheses(state);
+  state = EndOperators(state);
+  state = OperatorAfterParenthesis(state);
+  state = OperatorRuns(state);
+  state = ImpliedMultiplication(state);
+  return state.working;
+}
 
 }  // namespace orlinde
