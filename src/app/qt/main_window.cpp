@@ -13,6 +13,7 @@
 #include <QToolTip>
 #include <QWindow>
 #include <algorithm>
+#include <climits>
 
 #include "app/commands.h"
 #include "app/qt/box_text.h"
@@ -27,9 +28,10 @@ namespace orlinde {
 namespace {
 
 // Holds back a box's own change notifications for the life of the guard.
+template <std::size_t N>
 class Silence {
  public:
-  Silence(std::bitset<14>& silenced, std::size_t index)
+  Silence(std::bitset<N>& silenced, std::size_t index)
       : silenced_(silenced), index_(index), was_(silenced[index]) {
     silenced_[index_] = true;
   }
@@ -38,7 +40,7 @@ class Silence {
   Silence& operator=(const Silence&) = delete;
 
  private:
-  std::bitset<14>& silenced_;
+  std::bitset<N>& silenced_;
   std::size_t index_;
   bool was_;
 };
@@ -60,7 +62,8 @@ QIcon WindowIcon() {
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
-  static_assert(kControlCount == 14, "one widget for every Control");
+  static_assert(static_cast<std::size_t>(Control::脚本组件2) + 1 == kControlCount,
+                "one widget for every control");
   InitialiseArtwork();
   setObjectName(QStringLiteral("MainWindow"));
   setWindowTitle(QStringLiteral("Orlinde"));
