@@ -177,7 +177,7 @@ TEST_F(MainWindowTest, WindowIsFixedCentredAndCaptioned) {
   EXPECT_TRUE(picture.hasAlphaChannel());
 }
 
-TEST_F(MainWindowTest, StartsEmptyUnticketAndUncalculated) {
+TEST_F(MainWindowTest, StartsEmptyUntickedAndUncalculated) {
   EXPECT_EQ(w.Runs(), 0);
   EXPECT_EQ(w.InputText(), "");
   EXPECT_EQ(w.ResultsText(), "");
