@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <string>
 #include <vector>
@@ -172,9 +171,9 @@ TEST(PatternReplaceAll, ReplacesEveryMatchWithoutOverlap) {
   }
 }
 
-// A million characters is where a backtracking library matcher runs out of stack or time.
-TEST(PatternSearch, LongLinesTakeLinearTimeAndBoundedStack) {
-  const auto begin = std::chrono::steady_clock::now();
+// A million characters is where a backtracking library matcher runs out of stack; the time it
+// takes is measured in the benchmark.
+TEST(PatternSearch, LongLinesCompleteWithBoundedStack) {
   Pattern percentage;
   ASSERT_TRUE(percentage.Compile(kPercentage));
   const Text digits(1'000'000, '7');
@@ -192,9 +191,6 @@ TEST(PatternSearch, LongLinesTakeLinearTimeAndBoundedStack) {
         "a1"
         "\x8A\x5E";
   EXPECT_EQ(filter.ReplaceAll(mixed, ""), Text(250'000, '1'));
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
-  EXPECT_LT(seconds, 5.0);
 }
 
 // A plain backtracking matcher over decoded characters, for the few constructs the random
