@@ -19,10 +19,10 @@ void CalculationDriver::CalculateAll() {
     window_.AppendBoxText(Control::编辑框2, TextConcat(shown, "="));
     Text result;
     if (TextEquals(window_.GetBoxText(Control::编辑框3), "")) {
-      const double value = TextToNumber(evaluator_.EvaluateExpression(prepared));
+      const double value = evaluator_.EvaluateToNumber(prepared);
       result = FormatNumber(value);
     } else {
-      const double value = TextToNumber(evaluator_.EvaluateExpression(prepared));
+      const double value = evaluator_.EvaluateToNumber(prepared);
       const auto decimals = TextToInteger(window_.GetBoxText(Control::编辑框3));
       result = FormatNumber(value, decimals);
     }

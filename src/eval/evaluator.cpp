@@ -2,10 +2,13 @@
 
 #include <duktape.h>
 
+#include <cmath>
 #include <csetjmp>
 #include <cstdlib>
 #include <new>
 
+#include "eval/native_evaluator.h"
+#include "eval/numbers.h"
 #include "text/codec.h"
 
 namespace orlinde {
@@ -284,6 +287,19 @@ Text Evaluator::EvaluateExpression(std::string_view expression) {
   }
   if (outcome != Engine::Outcome::kValue) return {};
   return Utf8ToText(value);
+}
+
+double Evaluator::EvaluateToNumber(std::string_view expression) {
+  // The engine gives undefined for an empty expression, which reads as 0.
+  if (expression.empty()) return 0.0;
+  if (const std::optional<double> value = EvaluateNatively(expression)) {
+    // What the engine's text reads back as: «NaN» is the not-a-number of an invalid operation,
+    // and negative zero is written «0».
+    if (std::isnan(*value)) return InvalidOperationNaN();
+    if (*value == 0) return 0.0;
+    return *value;
+  }
+  return TextToNumber(EvaluateExpression(expression));
 }
 
 TextList Evaluator::GlobalNames() {

@@ -28,6 +28,11 @@ class Evaluator {
 
   Text EvaluateExpression(std::string_view expression);
 
+  // TextToNumber of EvaluateExpression, the number a result line shows. The arithmetic that the
+  // repair and the translation produce is answered natively, bit for bit as the engine would,
+  // without compiling it; everything else goes through the engine.
+  double EvaluateToNumber(std::string_view expression);
+
   // The names the engine's global object offers, for checking what an expression can reach.
   TextList GlobalNames();
 

@@ -1,0 +1,337 @@
+#include "eval/native_evaluator.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace orlinde {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Deeper nesting than this is left to the engine, whose compiler refuses nesting somewhat deeper
+// (a few hundred unary signs, a couple of thousand parentheses); the engine's answer decides.
+constexpr int kMaxDepth = 100;
+
+// A literal is read here only when no correctly rounded reading can differ from the engine's:
+// the engine rounds exact halfway cases its own way, and those need at least 54 significant
+// bits, which 15 significant digits below 10^15 never have.
+constexpr int kMaxSignificantDigits = 15;
+constexpr int kMaxLeadingExponent = 14;
+constexpr int kMinLeadingExponent = -300;
+
+// The engine's power: the library's pow, except that a not-a-number exponent and ±1 to an
+// infinite power give not-a-number.
+double EnginePow(double x, double y) {
+  if (std::isnan(y)) return kNaN;
+  if (std::fabs(x) == 1.0 && std::isinf(y)) return kNaN;
+  return std::pow(x, y);
+}
+
+using MathFunction = double (*)(double);
+
+double MathPowOfOne(double) { return kNaN; }  // Math.pow(x) is pow(x, undefined)
+
+struct MathName {
+  std::string_view name;
+  MathFunction function;
+};
+
+// The Math calls the translation produces; each calls the same library function the engine does.
+const std::array<MathName, 11> kMathNames{{
+    {"pow", MathPowOfOne},
+    {"sqrt", [](double x) { return std::sqrt(x); }},
+    {"abs", [](double x) { return std::fabs(x); }},
+    {"log", [](double x) { return std::log(x); }},
+    {"exp", [](double x) { return std::exp(x); }},
+    {"sin", [](double x) { return std::sin(x); }},
+    {"cos", [](double x) { return std::cos(x); }},
+    {"tan", [](double x) { return std::tan(x); }},
+    {"asin", [](double x) { return std::asin(x); }},
+    {"acos", [](double x) { return std::acos(x); }},
+    {"atan", [](double x) { return std::atan(x); }},
+}};
+
+enum class Token {
+  kNumber,
+  kPlus,
+  kMinus,
+  kTimes,
+  kPower,
+  kDivide,
+  kRemainder,
+  kOpen,
+  kClose,
+  kMath,
+  kEnd,
+  kUnknown,  // anything this evaluator declines
+};
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool IsIdentifierPart(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c) || c == '_' || c == '$' ||
+         c == '\\' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+class Parser {
+ public:
+  explicit Parser(std::string_view s) : s_(s) { Advance(); }
+
+  std::optional<double> Evaluate() {
+    const double value = Additive();
+    if (failed_ || token_ != Token::kEnd) return std::nullopt;
+    return value;
+  }
+
+ private:
+  // Reads the next token into token_ (and number_ or function_).
+  void Advance() {
+    if (i_ >= s_.size()) {
+      token_ = Token::kEnd;
+      return;
+    }
+    const char c = s_[i_];
+    const char next = i_ + 1 < s_.size() ? s_[i_ + 1] : '\0';
+    switch (c) {
+      case '+':
+      case '-':
+        // "++" and "--" are the engine's increment and decrement.
+        if (next == c) return Fail();
+        token_ = c == '+' ? Token::kPlus : Token::kMinus;
+        ++i_;
+        return;
+      case '*':
+      case '^': {
+        // "^" reaches the engine as "**", and the engine reads the longest operator: a run of
+        // stars is "*" or "**" when it is one or two stars long, and a syntax error otherwise.
+        int stars = 0;
+        while (i_ < s_.size() && (s_[i_] == '*' || s_[i_] == '^')) stars += s_[i_++] == '^' ? 2 : 1;
+        if (stars > 2) return Fail();
+        token_ = stars == 1 ? Token::kTimes : Token::kPower;
+        return;
+      }
+      case '/':
+        if (next == '/' || next == '*') return Fail();  // a comment
+        token_ = Token::kDivide;
+        ++i_;
+        return;
+      case '%':
+        token_ = Token::kRemainder;
+        ++i_;
+        return;
+      case '(':
+        token_ = Token::kOpen;
+        ++i_;
+        return;
+      case ')':
+        token_ = Token::kClose;
+        ++i_;
+        return;
+      default:
+        break;
+    }
+    if (IsDigit(c) || (c == '.' && IsDigit(next))) return Number();
+    if (IsIdentifierPart(c)) return Identifier();
+    Fail();
+  }
+
+  void Number() {
+    const std::size_t begin = i_;
+    int significant = 0;
+    int leading_exponent = 0;  // power of ten of the first significant digit, before the exponent
+    bool seen_significant = false;
+    bool in_fraction = false;
+    int integer_digits = 0;
+    int fraction_zeros = 0;
+    for (; i_ < s_.size(); ++i_) {
+      const char c = s_[i_];
+      if (c == '.' && !in_fraction) {
+        in_fraction = true;
+        continue;
+      }
+      if (!IsDigit(c)) break;
+      if (!seen_significant && c == '0') {
+        if (in_fraction) ++fraction_zeros;
+        continue;
+      }
+      if (!seen_significant) {
+        seen_significant = true;
+        leading_exponent = 0;
+      }
+      ++significant;
+      if (!in_fraction) ++integer_digits;
+    }
+    if (seen_significant) {
+      leading_exponent = integer_digits > 0 ? integer_digits - 1 : -(fraction_zeros + 1);
+    }
+    if (i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E')) {
+      std::size_t j = i_ + 1;
+      bool negative = false;
+      if (j < s_.size() && (s_[j] == '+' || s_[j] == '-')) negative = s_[j++] == '-';
+      if (j >= s_.size() || !IsDigit(s_[j])) return Fail();  // «1e» is a syntax error
+      int exponent = 0;
+      for (; j < s_.size() && IsDigit(s_[j]); ++j) {
+        if (exponent > 100000) return Fail();
+        exponent = exponent * 10 + (s_[j] - '0');
+      }
+      leading_exponent += negative ? -exponent : exponent;
+      i_ = j;
+    }
+    // A letter or digit right after a literal is a syntax error; a point starts a new literal,
+    // which the grammar then refuses.
+    if (i_ < s_.size() && IsIdentifierPart(s_[i_])) return Fail();
+    if (seen_significant &&
+        (significant > kMaxSignificantDigits || leading_exponent > kMaxLeadingExponent ||
+         leading_exponent < kMinLeadingExponent)) {
+      return Fail();
+    }
+    double value = 0;
+    const char* first = s_.data() + begin;
+    const char* last = s_.data() + i_;
+    const auto result = std::from_chars(first, last, value);
+    if (result.ec != std::errc() || result.ptr != last) return Fail();
+    number_ = value;
+    token_ = Token::kNumber;
+  }
+
+  void Identifier() {
+    const std::size_t begin = i_;
+    while (i_ < s_.size() && IsIdentifierPart(s_[i_])) ++i_;
+    const std::string_view word = s_.substr(begin, i_ - begin);
+    if (word == "Infinity") {
+      number_ = std::numeric_limits<double>::infinity();
+      token_ = Token::kNumber;
+      return;
+    }
+    if (word != "Math" || i_ >= s_.size() || s_[i_] != '.') return Fail();
+    const std::size_t name_begin = ++i_;
+    while (i_ < s_.size() && IsIdentifierPart(s_[i_])) ++i_;
+    const std::string_view name = s_.substr(name_begin, i_ - name_begin);
+    for (const MathName& entry : kMathNames) {
+      if (entry.name == name) {
+        function_ = entry.function;
+        token_ = Token::kMath;
+        return;
+      }
+    }
+    Fail();
+  }
+
+  void Fail() {
+    failed_ = true;
+    token_ = Token::kUnknown;
+    i_ = s_.size();
+  }
+
+  bool Enter() {
+    if (++depth_ > kMaxDepth) Fail();
+    return !failed_;
+  }
+
+  double Additive() {
+    double value = Multiplicative();
+    while (!failed_ && (token_ == Token::kPlus || token_ == Token::kMinus)) {
+      const Token op = token_;
+      Advance();
+      const double right = Multiplicative();
+      value = op == Token::kPlus ? value + right : value - right;
+    }
+    return value;
+  }
+
+  double Multiplicative() {
+    double value = Unary();
+    while (!failed_ &&
+           (token_ == Token::kTimes || token_ == Token::kDivide || token_ == Token::kRemainder)) {
+      const Token op = token_;
+      Advance();
+      const double right = Unary();
+      if (op == Token::kTimes) {
+        value = value * right;
+      } else if (op == Token::kDivide) {
+        value = value / right;
+      } else {
+        value = std::fmod(value, right);
+      }
+    }
+    return value;
+  }
+
+  // The engine lets a sign stand before a power and binds the power tighter: «-2^2» is -4.
+  double Unary() {
+    if (token_ == Token::kPlus || token_ == Token::kMinus) {
+      const bool negate = token_ == Token::kMinus;
+      if (!Enter()) return 0;
+      Advance();
+      const double operand = Unary();
+      --depth_;
+      return negate ? -operand : operand;
+    }
+    return Power();
+  }
+
+  // Right-associative: «2^3^2» is 2^9.
+  double Power() {
+    const double base = Primary();
+    if (failed_ || token_ != Token::kPower) return base;
+    if (!Enter()) return 0;
+    Advance();
+    const double exponent = Unary();
+    --depth_;
+    return EnginePow(base, exponent);
+  }
+
+  double Primary() {
+    double value = 0;
+    if (token_ == Token::kNumber) {
+      value = number_;
+      Advance();
+    } else if (token_ == Token::kOpen) {
+      if (!Enter()) return 0;
+      Advance();
+      value = Additive();
+      if (token_ != Token::kClose) Fail();
+      --depth_;
+      Advance();
+    } else if (token_ == Token::kMath) {
+      const MathFunction function = function_;
+      Advance();
+      if (token_ != Token::kOpen || !Enter()) {
+        Fail();
+        return 0;
+      }
+      Advance();
+      // A call without an argument passes undefined, which reads as not-a-number.
+      double argument = kNaN;
+      if (token_ != Token::kClose) argument = Additive();
+      if (token_ != Token::kClose) Fail();
+      --depth_;
+      Advance();
+      value = function(argument);
+    } else {
+      Fail();
+    }
+    // Calling a number is a run-time error of the engine.
+    if (token_ == Token::kOpen) Fail();
+    return value;
+  }
+
+  std::string_view s_;
+  std::size_t i_ = 0;
+  Token token_ = Token::kEnd;
+  double number_ = 0;
+  MathFunction function_ = nullptr;
+  int depth_ = 0;
+  bool failed_ = false;
+};
+
+}  // namespace
+
+std::optional<double> EvaluateNatively(std::string_view expression) {
+  return Parser(expression).Evaluate();
+}
+
+}  // namespace orlinde
