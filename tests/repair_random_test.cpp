@@ -108,6 +108,64 @@ void ExpectSameAsReference(RandomLines lines) {
   }
 }
 
+// Lines that are mostly well-formed expressions, each perhaps with a slip, so that lines which
+// need no repair at all are common and the ones next to them differ by one character.
+class ExpressionLikeLines {
+ public:
+  explicit ExpressionLikeLines(std::uint32_t seed) : rng_(seed) {}
+
+  std::string Next() {
+    std::string line = Expression(0);
+    if (rng_() % 3 == 0 && !line.empty()) {
+      static constexpr std::string_view kSlips = "0123456789+-*/^().";
+      const std::size_t at = rng_() % line.size();
+      const char slip = kSlips[rng_() % kSlips.size()];
+      if (rng_() % 2) {
+        line[at] = slip;
+      } else {
+        line.insert(at, 1, slip);
+      }
+    }
+    return line;
+  }
+
+ private:
+  std::string Number() {
+    std::string n = std::to_string(rng_() % 1000);
+    if (rng_() % 2) n += "." + std::to_string(rng_() % 100);
+    return n;
+  }
+
+  std::string Expression(int depth) {
+    if (depth > 3 || rng_() % 3 == 0) return Number();
+    static constexpr const char* kOperators[] = {"+", "-", "*", "/", "^", "*-", "/-", "^-"};
+    switch (rng_() % 4) {
+      case 0:
+        return "(" + Expression(depth + 1) + ")";
+      default:
+        return Expression(depth + 1) + kOperators[rng_() % 8] + Expression(depth + 1);
+    }
+  }
+
+  std::mt19937 rng_;
+};
+
+TEST(RepairAgainstReference, LinesThatNeedNoRepairComeBackAsTheyAre) {
+  ExpressionLikeLines lines(11);
+  int untouched = 0;
+  for (int n = 0; n < kLinesPerRun; ++n) {
+    const std::string line = lines.Next();
+    const Text expected = ReferenceRepairSteps(line).back();
+    ASSERT_EQ(RepairExpression(line), expected) << ShowText(line);
+    if (IsAlreadyRepaired(line)) {
+      ASSERT_EQ(expected, line) << "taken as repaired but changed: " << ShowText(line);
+      ++untouched;
+    }
+  }
+  // The quick check must recognise the many lines that are already expressions.
+  EXPECT_GT(untouched, kLinesPerRun / 3);
+}
+
 TEST(RepairAgainstReference, FreeTextLinesGiveTheSameTextAtEveryStep) {
   ExpectSameAsReference(RandomLines(FreeTextPieces(), 20240917));
 }

@@ -7,27 +7,72 @@
 
 namespace orlinde {
 
+CalculationDriver::Result CalculationDriver::Calculate(std::string_view line, bool scientific,
+                                                       bool with_decimals,
+                                                       std::int32_t decimals) {
+  const Text prepared = scientific ? TranslateScientific(line) : RepairExpression(line);
+  Result result;
+  result.line = BuildShownExpression(prepared, scientific);
+  if (scientific) result.shown_copy = ScientificShownCopy();
+  result.line += '=';
+  const double value = evaluator_.EvaluateToNumber(prepared);
+  result.line += with_decimals ? FormatNumber(value, decimals) : FormatNumber(value);
+  result.line += "\r\n";
+  return result;
+}
+
 void CalculationDriver::CalculateAll() {
-  const TextList lines = TextSplit(window_.GetBoxText(Control::编辑框1), "\r\n");
+  // On the heap, so that the views into it stay put when it is kept for the next run.
+  auto input = std::make_unique<const Text>(window_.GetBoxText(Control::编辑框1));
+  const std::vector<std::string_view> lines = TextSplitViews(*input, "\r\n");
   window_.SetBoxText(Control::编辑框2, "");
-  const int count = TextListCount(lines);
-  for (int i = 1; i <= count; ++i) {
-    const Text& line = lines[static_cast<std::size_t>(i) - 1];
-    const Text prepared = window_.IsChecked(Control::选择框2) ? TranslateScientific(line)
-                                                             : RepairExpression(line);
-    const Text shown = BuildShownExpression(prepared, window_.IsChecked(Control::选择框2));
-    window_.AppendBoxText(Control::编辑框2, TextConcat(shown, "="));
-    Text result;
-    if (TextEquals(window_.GetBoxText(Control::编辑框3), "")) {
-      const double value = evaluator_.EvaluateToNumber(prepared);
-      result = FormatNumber(value);
-    } else {
-      const double value = evaluator_.EvaluateToNumber(prepared);
-      const auto decimals = TextToInteger(window_.GetBoxText(Control::编辑框3));
-      result = FormatNumber(value, decimals);
+  if (lines.empty()) return;
+
+  // Nothing can change the mode or the decimals while a run goes on (the run holds the one
+  // thread, and changes of the results box have no action), so they are read once.
+  const bool scientific = window_.IsChecked(Control::选择框2);
+  const Text decimals_text = window_.GetBoxText(Control::编辑框3);
+  const bool with_decimals = !TextEquals(decimals_text, "");
+  const std::int32_t decimals = with_decimals ? TextToInteger(decimals_text) : 0;
+
+  Text results;
+  if (!options_.remember_results) {
+    // Each translation leaves its line's shown form behind, the last line's last.
+    for (const std::string_view line : lines) {
+      results += Calculate(line, scientific, with_decimals, decimals).line;
     }
-    window_.AppendBoxText(Control::编辑框2, TextConcat(result, "\r\n"));
+    window_.AppendBoxText(Control::编辑框2, results);
+    return;
   }
+
+  // Results of the last run serve only if they were made with the same settings.
+  std::unique_ptr<const Text> previous_input;
+  std::unordered_map<std::string_view, Result> previous;
+  if (scientific == remembered_scientific_ && decimals_text == remembered_decimals_) {
+    previous_input = std::move(remembered_input_);
+    previous.swap(remembered_);
+  }
+  remembered_.clear();
+  remembered_scientific_ = scientific;
+  remembered_decimals_ = decimals_text;
+
+  const Result* last = nullptr;
+  for (const std::string_view line : lines) {
+    auto [entry, inserted] = remembered_.try_emplace(line);
+    if (inserted) {
+      const auto earlier = previous.find(line);
+      entry->second = earlier != previous.end()
+                          ? std::move(earlier->second)
+                          : Calculate(line, scientific, with_decimals, decimals);
+    }
+    results += entry->second.line;
+    last = &entry->second;
+  }
+  // The keys are views into the input, which now lives as long as they do.
+  remembered_input_ = std::move(input);
+  // The translation leaves the last line's shown form behind, whether or not it ran this time.
+  if (scientific) RestoreScientificShownCopy(last->shown_copy);
+  window_.AppendBoxText(Control::编辑框2, results);
 }
 
 }  // namespace orlinde

@@ -1,6 +1,17 @@
 // The calculation driver: rebuilds the whole results box from the whole input box, one result
 // line («shown expression=value») for every input line, in input order.
+//
+// A line's result depends only on the line, the mode and the text of the decimals box, so the
+// driver remembers each line's result from one run to the next and prepares and evaluates only
+// the lines it has not seen: a keystroke in a long input costs one line's work. It writes the
+// results box once per run (emptied, then one append), which leaves the same text with the caret
+// after it as one append per line would.
 #pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
 
 #include "app/window_services.h"
 #include "eval/evaluator.h"
@@ -9,14 +20,37 @@ namespace orlinde {
 
 class CalculationDriver {
  public:
+  struct Options {
+    // Whether results are kept for the next run; a single run (the command line) gains nothing.
+    bool remember_results = true;
+  };
+
   CalculationDriver(WindowServices& window, Evaluator& evaluator)
-      : window_(window), evaluator_(evaluator) {}
+      : CalculationDriver(window, evaluator, Options()) {}
+  CalculationDriver(WindowServices& window, Evaluator& evaluator, Options options)
+      : window_(window), evaluator_(evaluator), options_(options) {}
 
   void CalculateAll();
 
  private:
+  struct Result {
+    Text line;           // «shown=value\r\n»
+    Text shown_copy;     // what the translation left for the line, in scientific mode
+  };
+
+  Result Calculate(std::string_view line, bool scientific, bool with_decimals,
+                   std::int32_t decimals);
+
   WindowServices& window_;
   Evaluator& evaluator_;
+  Options options_;
+
+  // The results of the last run, by line (views into the input they came from, kept here), and
+  // the settings they were made with.
+  std::unique_ptr<const Text> remembered_input_;
+  std::unordered_map<std::string_view, Result> remembered_;
+  bool remembered_scientific_ = false;
+  Text remembered_decimals_;
 };
 
 }  // namespace orlinde

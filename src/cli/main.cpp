@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
   window.PutBoxText(orlinde::Control::编辑框3, orlinde::Utf8ToText(decimals));
   window.SetChecked(orlinde::Control::选择框2, scientific);
   orlinde::Evaluator evaluator;
-  orlinde::CalculationDriver driver(window, evaluator);
+  orlinde::CalculationDriver driver(window, evaluator, {.remember_results = false});
   driver.CalculateAll();
 
   const std::string results = orlinde::TextToUtf8(window.GetBoxText(orlinde::Control::编辑框2));

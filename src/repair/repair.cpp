@@ -5,6 +5,8 @@
 namespace orlinde {
 
 Text RepairExpression(std::string_view line) {
+  // Lines that are already expressions pass every step unchanged; most lines are.
+  if (IsAlreadyRepaired(line)) return Text(line);
   RepairState state = Normalise(line);
   state = Filter(state);
   state = EndPoints(state);

@@ -60,6 +60,42 @@ Text MarkedShadow(std::string_view text, const CharSet& set) {
 
 }  // namespace
 
+bool IsAlreadyRepaired(std::string_view line) {
+  if (line.empty()) return true;
+  if (kOperators.Has(line.front()) || kOperators.Has(line.back())) return false;  // end operators
+  int open = 0;
+  int close = 0;
+  bool point_in_number = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    // Only the kept characters: nothing to fold, filter or remove.
+    if (!kExpressionCharacters.Has(c)) return false;
+    const char before = i > 0 ? line[i - 1] : '\0';
+    const char after = i + 1 < line.size() ? line[i + 1] : '\0';
+    if (c == '.') {
+      // One point per number, between a digit and a digit or "^".
+      if (point_in_number || !IsDigit(before) || !(IsDigit(after) || after == '^')) return false;
+      point_in_number = true;
+    } else if (kNumberSeparators.Has(c)) {
+      point_in_number = false;
+    }
+    if (c == '(') {
+      ++open;
+      // No operator right after "(" and no implied multiplication before it.
+      if (kOperators.Has(after) || IsDigit(before) || before == ')') return false;
+    } else if (c == ')') {
+      // Parentheses that close before they open are left to the full repair to judge.
+      if (++close > open) return false;
+      if (IsDigit(after) || after == '(') return false;
+    } else if (kOperators.Has(c) && kOperators.Has(after)) {
+      // Two operators in a row stay only as "*", "/" or "^" followed by a lone minus sign.
+      const char third = i + 2 < line.size() ? line[i + 2] : '\0';
+      if (c == '+' || c == '-' || after != '-' || kOperators.Has(third)) return false;
+    }
+  }
+  return open == close;
+}
+
 RepairState Normalise(std::string_view line) {
   return {TextRemoveSpaces(SignsToOperators(TextToHalfWidth(line))), {}, {}};
 }

@@ -21,6 +21,10 @@ struct RepairState {
   Text tail;
 };
 
+// Whether every step would leave the line exactly as it is: a well-formed expression of the
+// kept characters, as most typed and pasted arithmetic already is. One pass, no copies.
+bool IsAlreadyRepaired(std::string_view line);
+
 // 1: full-width characters to ASCII, "×" and "÷" to "*" and "/", spaces removed.
 RepairState Normalise(std::string_view line);
 // 2: every character other than digits, ".", "+", "-", "*", "/", "^", "(" and ")" removed.

@@ -24,6 +24,7 @@ Text BuildShownExpression(std::string_view prepared, bool scientific) {
       {"Math.acos", "acos"},
   }};
   Text shown = scientific ? ScientificShownCopy() : Text(prepared);
+  if (shown.find("Math.") == Text::npos) return shown;  // the common case: nothing to shorten
   for (const auto& [full, short_name] : kShortening) {
     if (shown.find(full) != Text::npos) shown = TextReplace(shown, full, short_name);
   }

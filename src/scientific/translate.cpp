@@ -103,6 +103,8 @@ Text RewritePercentages(std::string_view w) {
 
 const Text& ScientificShownCopy() { return shown_copy; }
 
+void RestoreScientificShownCopy(std::string_view copy) { shown_copy.assign(copy); }
+
 Text TranslateScientific(std::string_view line) {
   Text w = FoldDigitsAndOperators(line);
   w = TextToLower(w);

@@ -57,4 +57,8 @@ Text TranslateScientific(std::string_view line);
 // never changes it.
 const Text& ScientificShownCopy();
 
+// Puts back the shown form a translation of a line left, for a caller that remembers the
+// translations of earlier runs instead of repeating them.
+void RestoreScientificShownCopy(std::string_view copy);
+
 }  // namespace orlinde

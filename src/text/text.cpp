@@ -12,8 +12,11 @@ int ClampedSize(std::string_view text) {
   return text.size() > static_cast<std::size_t>(INT_MAX) ? INT_MAX : static_cast<int>(text.size());
 }
 
+// Whether `needle` (not empty) starts at byte `offset` of `text`; the first byte is compared
+// before anything else, since most positions differ there.
 bool MatchesAt(std::string_view text, std::size_t offset, std::string_view needle) {
-  return text.size() - offset >= needle.size() && text.compare(offset, needle.size(), needle) == 0;
+  return text[offset] == needle.front() && text.size() - offset >= needle.size() &&
+         text.compare(offset, needle.size(), needle) == 0;
 }
 
 }  // namespace
@@ -152,26 +155,31 @@ Text TextRemoveSpaces(std::string_view text) {
   return result;
 }
 
-TextList TextSplit(std::string_view text, std::string_view separator) {
-  TextList pieces;
+std::vector<std::string_view> TextSplitViews(std::string_view text, std::string_view separator) {
+  std::vector<std::string_view> pieces;
   if (text.empty()) return pieces;
   if (separator.empty()) {
-    pieces.emplace_back(text);
+    pieces.push_back(text);
     return pieces;
   }
   std::size_t cut = 0;
   std::size_t i = 0;
   while (i < text.size()) {
     if (MatchesAt(text, i, separator)) {
-      pieces.emplace_back(text.substr(cut, i - cut));
+      pieces.push_back(text.substr(cut, i - cut));
       i += separator.size();
       cut = i;
     } else {
       i += CharLengthAt(text, i);
     }
   }
-  if (cut < text.size()) pieces.emplace_back(text.substr(cut));
+  if (cut < text.size()) pieces.push_back(text.substr(cut));
   return pieces;
+}
+
+TextList TextSplit(std::string_view text, std::string_view separator) {
+  const std::vector<std::string_view> views = TextSplitViews(text, separator);
+  return TextList(views.begin(), views.end());
 }
 
 int TextListCount(const TextList& list) {

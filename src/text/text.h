@@ -45,6 +45,8 @@ Text TextToLower(std::string_view text);
 Text TextToHalfWidth(std::string_view text);
 Text TextRemoveSpaces(std::string_view text);
 TextList TextSplit(std::string_view text, std::string_view separator);
+// The same pieces as TextSplit, as views into `text`, for callers that need no copies.
+std::vector<std::string_view> TextSplitViews(std::string_view text, std::string_view separator);
 int TextListCount(const TextList& list);
 
 }  // namespace orlinde
