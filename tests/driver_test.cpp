@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/memory_window.h"
+#include "scientific/translate.h"
 
 namespace orlinde {
 namespace {
@@ -59,16 +60,59 @@ TEST_F(DriverTest, TheDecimalsBoxRoundsEveryLine) {
   for (const Case& c : cases) EXPECT_EQ(Run("1/3\r\n2.5", c.decimals), c.results) << c.decimals;
 }
 
-TEST_F(DriverTest, EmptiesTheResultsOnceAndAppendsTwicePerLine) {
+TEST_F(DriverTest, EmptiesTheResultsOnceThenAppendsThemAll) {
   window.PutBoxText(Control::编辑框2, "left over from the user");
   Run("1\r\n2\r\n3");
   EXPECT_EQ(window.GetBoxText(Control::编辑框2), "1=1\r\n2=2\r\n3=3\r\n");
   EXPECT_EQ(window.set_calls(Control::编辑框2), 1);
-  EXPECT_EQ(window.append_calls(Control::编辑框2), 6);
-  // The mode is read for every line, before its preparation and again for its shown form.
-  EXPECT_EQ(window.checked_reads(Control::选择框2), 6);
+  EXPECT_EQ(window.append_calls(Control::编辑框2), 1);
+  // The mode and the decimals cannot change during a run: each is read once.
+  EXPECT_EQ(window.checked_reads(Control::选择框2), 1);
+  EXPECT_EQ(window.get_calls(Control::编辑框3), 1);
   // The caret ends after the last result.
   EXPECT_EQ(window.selection(Control::编辑框2)->start, TextLength(window.GetBoxText(Control::编辑框2)));
+}
+
+// Each run must give what a driver that remembers nothing gives, whatever changed in between.
+TEST_F(DriverTest, RememberedResultsFollowEveryChange) {
+  struct Step {
+    Text input, decimals;
+    bool scientific;
+  } steps[] = {
+      {"1/3\r\n50%\r\nsqrt(4)", "", false},
+      {"1/3\r\n50%\r\nsqrt(4)", "2", false},      // new decimals
+      {"1/3\r\n50%\r\nsqrt(4)", "2", true},       // new mode
+      {"1/3\r\n50%\r\nsqrt(4)\r\n1/3", "2", true},  // a repeated line
+      {"50%\r\n1/3", "2", true},                    // lines removed and reordered
+      {"50%\r\n1/3", "-", true},
+      {"50%\r\n1/3\r\n", "", false},
+      {"", "", false},
+      {"1/3", "", false},
+  };
+  for (const Step& step : steps) {
+    MemoryWindow fresh_window;
+    fresh_window.PutBoxText(Control::编辑框1, step.input);
+    fresh_window.PutBoxText(Control::编辑框3, step.decimals);
+    fresh_window.SetChecked(Control::选择框2, step.scientific);
+    CalculationDriver fresh(fresh_window, evaluator, {.remember_results = false});
+    fresh.CalculateAll();
+    const Text fresh_copy = ScientificShownCopy();
+    EXPECT_EQ(Run(step.input, step.decimals, step.scientific),
+              fresh_window.GetBoxText(Control::编辑框2))
+        << step.input << " / " << step.decimals;
+    EXPECT_EQ(ScientificShownCopy(), fresh_copy) << step.input;
+  }
+}
+
+// The translation leaves the last line's shown form behind even when the driver remembered that
+// line's result instead of translating it again.
+TEST_F(DriverTest, TheShownCopyBelongsToTheLastLineEvenWhenRemembered) {
+  Run("50%\r\n2^3", "", true);
+  EXPECT_EQ(ScientificShownCopy(), "2^3");
+  Run("2^3\r\n50%", "", true);  // both lines remembered
+  EXPECT_EQ(ScientificShownCopy(), "0.5");
+  Run("7%3", "", false);  // basic mode leaves it alone
+  EXPECT_EQ(ScientificShownCopy(), "0.5");
 }
 
 TEST_F(DriverTest, AnEmptyInputEvaluatesNothing) {
