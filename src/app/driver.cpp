@@ -35,13 +35,15 @@ void CalculationDriver::CalculateAll() {
   const bool with_decimals = !TextEquals(decimals_text, "");
   const std::int32_t decimals = with_decimals ? TextToInteger(decimals_text) : 0;
 
+  // A result line is its shown expression, about as long as its line, and a value.
   Text results;
+  results.reserve(input->size() + lines.size() * 24);
   if (!options_.remember_results) {
     // Each translation leaves its line's shown form behind, the last line's last.
     for (const std::string_view line : lines) {
       results += Calculate(line, scientific, with_decimals, decimals).line;
     }
-    window_.AppendBoxText(Control::编辑框2, results);
+    window_.AppendBoxText(Control::编辑框2, std::move(results));
     return;
   }
 
@@ -72,7 +74,7 @@ void CalculationDriver::CalculateAll() {
   remembered_input_ = std::move(input);
   // The translation leaves the last line's shown form behind, whether or not it ran this time.
   if (scientific) RestoreScientificShownCopy(last->shown_copy);
-  window_.AppendBoxText(Control::编辑框2, results);
+  window_.AppendBoxText(Control::编辑框2, std::move(results));
 }
 
 }  // namespace orlinde

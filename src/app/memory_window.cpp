@@ -17,10 +17,14 @@ void MemoryWindow::SetBoxText(Control box, const Text& text) {
   RaiseTextChanged(box);
 }
 
-void MemoryWindow::AppendBoxText(Control box, const Text& text) {
+void MemoryWindow::AppendBoxText(Control box, Text text) {
   ++append_calls_[box];
   Text& current = boxes_[box];
-  current += text;
+  if (current.empty()) {
+    current = std::move(text);
+  } else {
+    current += text;
+  }
   selections_[box] = {TextLength(current), 0};
   RaiseTextChanged(box);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 
 #include "app/window_services.h"
 
@@ -20,14 +21,16 @@ class MemoryWindow : public WindowServices {
 
   Text GetBoxText(Control box) override;
   void SetBoxText(Control box, const Text& text) override;
-  void AppendBoxText(Control box, const Text& text) override;
+  void AppendBoxText(Control box, Text text) override;
   bool IsChecked(Control box) override;
   void SetBoxSelection(Control box, int start, int length) override;
   void SetAlwaysOnTop(bool on_top) override;
   bool SetClipboardText(const Text& text) override;
 
   // Test and command-line helpers that act as the user would, without raising events.
-  void PutBoxText(Control box, const Text& text) { boxes_[box] = text; }
+  void PutBoxText(Control box, Text text) { boxes_[box] = std::move(text); }
+  // The box's text, moved out and leaving the box empty, for a caller done with the window.
+  Text TakeBoxText(Control box) { return std::move(boxes_[box]); }
   void SetChecked(Control box, bool checked) { checked_[box] = checked; }
 
   // Called after every change of a box's text, with the box; empty by default.

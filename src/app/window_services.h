@@ -46,7 +46,7 @@ class WindowServices {
   virtual void SetBoxText(Control box, const Text& text) = 0;
   // Puts the text at the end of the box whatever the caret or selection was, leaves the caret
   // after it scrolled into view, and raises the box's text-changed event once.
-  virtual void AppendBoxText(Control box, const Text& text) = 0;
+  virtual void AppendBoxText(Control box, Text text) = 0;
   virtual bool IsChecked(Control box) = 0;
   // Selects from `start` for `length` characters (an end beyond the text is its end), caret at
   // the selection's end, scrolled into view.

@@ -1,5 +1,8 @@
 // orlinde-cli: the whole calculation without a window. The lines go into an input box held in
 // memory, the driver runs once, and the results box is printed.
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -37,6 +40,11 @@ int UsageError(const std::string& message) {
 
 std::string ReadAll(std::FILE* stream) {
   std::string data;
+  // A file on standard input says how big it is, which saves growing the text again and again.
+  struct stat info {};
+  if (fstat(fileno(stream), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    data.reserve(static_cast<std::size_t>(info.st_size));
+  }
   char buffer[1 << 16];
   std::size_t got = 0;
   while ((got = std::fread(buffer, 1, sizeof buffer, stream)) > 0) data.append(buffer, got);
@@ -45,21 +53,15 @@ std::string ReadAll(std::FILE* stream) {
 
 // Lines separated by LF or CRLF become the input box's text, whose line break is CRLF.
 orlinde::Text InputBoxText(std::string_view utf8) {
-  std::string joined;
-  joined.reserve(utf8.size() + utf8.size() / 16);
-  std::size_t start = 0;
-  while (start <= utf8.size()) {
-    std::size_t end = utf8.find('\n', start);
-    const bool last = end == std::string_view::npos;
-    if (last) end = utf8.size();
-    std::size_t line_end = end;
-    if (!last && line_end > start && utf8[line_end - 1] == '\r') --line_end;
-    joined.append(utf8.substr(start, line_end - start));
-    if (last) break;
-    joined += "\r\n";
-    start = end + 1;
+  orlinde::Text text = orlinde::Utf8ToText(utf8);
+  const auto lone_feeds = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+  orlinde::Text joined;
+  joined.reserve(text.size() + lone_feeds);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) joined += '\r';
+    joined += text[i];
   }
-  return orlinde::Utf8ToText(joined);
+  return joined;
 }
 
 }  // namespace
@@ -105,19 +107,21 @@ int main(int argc, char** argv) {
 
   orlinde::MemoryWindow window;
   window.PutBoxText(orlinde::Control::编辑框1, InputBoxText(input));
+  input = std::string();
   window.PutBoxText(orlinde::Control::编辑框3, orlinde::Utf8ToText(decimals));
   window.SetChecked(orlinde::Control::选择框2, scientific);
   orlinde::Evaluator evaluator;
   orlinde::CalculationDriver driver(window, evaluator, {.remember_results = false});
   driver.CalculateAll();
 
-  const std::string results = orlinde::TextToUtf8(window.GetBoxText(orlinde::Control::编辑框2));
-  std::string out;
-  out.reserve(results.size());
-  for (std::size_t i = 0; i < results.size(); ++i) {
-    if (results[i] == '\r' && i + 1 < results.size() && results[i + 1] == '\n') continue;
-    out += results[i];
+  // The results box's line breaks are written as LF.
+  std::string out = orlinde::TextToUtf8(window.TakeBoxText(orlinde::Control::编辑框2));
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if (out[i] == '\r' && i + 1 < out.size() && out[i + 1] == '\n') continue;
+    out[kept++] = out[i];
   }
+  out.resize(kept);
   std::fwrite(out.data(), 1, out.size(), stdout);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }

@@ -29,11 +29,10 @@ bool IsIdentifierPart(char c) {
 // The global object itself is frozen too, so no evaluation can leave a variable behind.
 constexpr char kFreezeBuiltIns[] = R"JS(
 (function (g) {
-  var seen = [];
+  // A frozen object has been visited: freezing marks it, so the walk is linear.
   function freeze(o) {
     if (o === null || (typeof o !== 'object' && typeof o !== 'function')) return;
-    if (seen.indexOf(o) >= 0) return;
-    seen.push(o);
+    if (Object.isFrozen(o)) return;
     Object.freeze(o);
     var keys = Object.getOwnPropertyNames(o);
     if (typeof Object.getOwnPropertySymbols === 'function')
@@ -264,10 +263,10 @@ std::string EngineSource(std::string_view expression) {
   return out;
 }
 
+// The engine starts when the first expression needs it: most lines never do, since the native
+// evaluator answers them, and a run of the command line may then never start it at all.
 Evaluator::Evaluator(std::size_t heap_limit_bytes)
-    : engine_(std::make_unique<Engine>(heap_limit_bytes)) {
-  engine_->Ready();
-}
+    : engine_(std::make_unique<Engine>(heap_limit_bytes)) {}
 
 Evaluator::~Evaluator() {
   if (engine_->ctx != nullptr) duk_destroy_heap(engine_->ctx);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <limits>
 
@@ -70,6 +71,10 @@ enum class Token {
 };
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 bool IsIdentifierPart(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || IsDigit(c) || c == '_' || c == '$' ||
@@ -140,12 +145,14 @@ class Parser {
 
   void Number() {
     const std::size_t begin = i_;
+    // The significant digits as an integer (exact while there are at most 15 of them), how
+    // many digits follow the point, and where the first significant digit stands.
+    std::uint64_t mantissa = 0;
     int significant = 0;
-    int leading_exponent = 0;  // power of ten of the first significant digit, before the exponent
-    bool seen_significant = false;
-    bool in_fraction = false;
     int integer_digits = 0;
+    int fraction_digits = 0;
     int fraction_zeros = 0;
+    bool in_fraction = false;
     for (; i_ < s_.size(); ++i_) {
       const char c = s_[i_];
       if (c == '.' && !in_fraction) {
@@ -153,21 +160,17 @@ class Parser {
         continue;
       }
       if (!IsDigit(c)) break;
-      if (!seen_significant && c == '0') {
+      if (in_fraction) ++fraction_digits;
+      if (significant == 0 && c == '0') {
         if (in_fraction) ++fraction_zeros;
         continue;
       }
-      if (!seen_significant) {
-        seen_significant = true;
-        leading_exponent = 0;
-      }
-      ++significant;
+      if (++significant <= kMaxSignificantDigits) mantissa = mantissa * 10 + (c - '0');
       if (!in_fraction) ++integer_digits;
     }
-    if (seen_significant) {
-      leading_exponent = integer_digits > 0 ? integer_digits - 1 : -(fraction_zeros + 1);
-    }
-    if (i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E')) {
+    int leading_exponent = integer_digits > 0 ? integer_digits - 1 : -(fraction_zeros + 1);
+    const bool exponent_given = i_ < s_.size() && (s_[i_] == 'e' || s_[i_] == 'E');
+    if (exponent_given) {
       std::size_t j = i_ + 1;
       bool negative = false;
       if (j < s_.size() && (s_[j] == '+' || s_[j] == '-')) negative = s_[j++] == '-';
@@ -183,18 +186,21 @@ class Parser {
     // A letter or digit right after a literal is a syntax error; a point starts a new literal,
     // which the grammar then refuses.
     if (i_ < s_.size() && IsIdentifierPart(s_[i_])) return Fail();
-    if (seen_significant &&
+    if (significant > 0 &&
         (significant > kMaxSignificantDigits || leading_exponent > kMaxLeadingExponent ||
          leading_exponent < kMinLeadingExponent)) {
       return Fail();
     }
-    double value = 0;
+    token_ = Token::kNumber;
+    if (!exponent_given && fraction_digits <= 22) {
+      // An integer below 2^53 divided by an exact power of ten: one correctly rounded division.
+      number_ = static_cast<double>(mantissa) / kPowersOfTen[fraction_digits];
+      return;
+    }
     const char* first = s_.data() + begin;
     const char* last = s_.data() + i_;
-    const auto result = std::from_chars(first, last, value);
+    const auto result = std::from_chars(first, last, number_);
     if (result.ec != std::errc() || result.ptr != last) return Fail();
-    number_ = value;
-    token_ = Token::kNumber;
   }
 
   void Identifier() {

@@ -91,21 +91,6 @@ double ReadDecimalPrefix(std::string_view s, std::size_t at) {
   return negative ? -value : value;
 }
 
-// Increments a string of decimal digits by one unit in its last place; returns true when the
-// carry ran out of the front (all nines), in which case the string has become "1000...".
-bool IncrementDigits(std::string& digits) {
-  for (std::size_t k = digits.size(); k-- > 0;) {
-    if (digits[k] != '9') {
-      ++digits[k];
-      return false;
-    }
-    digits[k] = '0';
-  }
-  digits.insert(digits.begin(), '1');
-  digits.pop_back();
-  return true;
-}
-
 // The exponent of a number written by to_chars in scientific form, [begin, end).
 int ExponentOf(const char* begin, const char* end) {
   const char* e = std::find(begin, end, 'e') + 1;
@@ -115,23 +100,19 @@ int ExponentOf(const char* begin, const char* end) {
   return exponent;
 }
 
-// The 17 significant digits of |x| rounded from its exact decimal value, and the power of ten of
-// the first one. The library rounds an exact tie to even where the rule says half up; the two
-// differ only in an even 17th digit, which never carries into the 14th, the only digit the
-// rounding to 13 digits looks at, so the library's digits serve.
-void SeventeenDigits(double magnitude, std::string& digits, int& exponent10) {
-  char buffer[64];
-  const auto r =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 16);
-  digits.assign(1, buffer[0]);
-  digits.append(buffer + 2, 16);  // d.dddddddddddddddde±x
-  exponent10 = ExponentOf(buffer, r.ptr);
-}
-
-void StripTrailingZerosAndPoint(std::string& s) {
-  if (s.find('.') == std::string::npos) return;
-  while (!s.empty() && s.back() == '0') s.pop_back();
-  if (!s.empty() && s.back() == '.') s.pop_back();
+// Rounds a string of decimal digits half up to its first `keep` digits, in place; returns true
+// when the carry ran out of the front (all nines), which leaves "1000...".
+bool RoundDigitsHalfUp(char* digits, int count, int keep) {
+  if (count <= keep || digits[keep] < '5') return false;
+  for (int k = keep - 1; k >= 0; --k) {
+    if (digits[k] != '9') {
+      ++digits[k];
+      return false;
+    }
+    digits[k] = '0';
+  }
+  digits[0] = '1';
+  return true;
 }
 
 bool IsPositionalForm(std::string_view text) {
@@ -182,33 +163,45 @@ Text NumberToText(double x) {
   }
   if (x == 0) return std::signbit(x) ? "-0" : "0";
 
-  std::string digits;
-  int exponent10 = 0;
-  SeventeenDigits(std::fabs(x), digits, exponent10);
-  // Half up from 17 digits to 13.
-  std::string thirteen = digits.substr(0, 13);
-  if (digits[13] >= '5' && IncrementDigits(thirteen)) ++exponent10;
+  // The 17 significant digits of the exact value, as the library rounds them (it rounds an exact
+  // tie to even where the rule says half up; the two differ only in an even 17th digit, which
+  // never carries into the 14th, the only one the rounding to 13 digits looks at), then half up
+  // to 13.
+  char scientific[32];
+  const auto written = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(x),
+                                     std::chars_format::scientific, 16);
+  char digits[17];
+  digits[0] = scientific[0];
+  std::memcpy(digits + 1, scientific + 2, 16);  // d.dddddddddddddddde±x
+  int exponent10 = ExponentOf(scientific, written.ptr);
+  if (RoundDigitsHalfUp(digits, 17, 13)) ++exponent10;
+  int last = 12;  // the last digit to write: trailing zeros are not written
+  while (last > 0 && digits[last] == '0') --last;
 
-  std::string out = std::signbit(x) ? "-" : "";
+  char out[40];
+  int n = 0;
+  if (std::signbit(x)) out[n++] = '-';
   if (exponent10 < -4 || exponent10 >= 13) {
-    std::string mantissa = thirteen.substr(0, 1) + "." + thirteen.substr(1);
-    StripTrailingZerosAndPoint(mantissa);
-    char exponent_text[16];
-    std::snprintf(exponent_text, sizeof exponent_text, "e%c%03d", exponent10 < 0 ? '-' : '+',
-                  std::abs(exponent10));
-    out += mantissa;
-    out += exponent_text;
-    return out;
-  }
-  std::string positional;
-  if (exponent10 >= 0) {
-    positional = thirteen.substr(0, static_cast<std::size_t>(exponent10) + 1) + "." +
-                 thirteen.substr(static_cast<std::size_t>(exponent10) + 1);
+    out[n++] = digits[0];
+    if (last > 0) {
+      out[n++] = '.';
+      for (int k = 1; k <= last; ++k) out[n++] = digits[k];
+    }
+    n += std::snprintf(out + n, sizeof out - static_cast<std::size_t>(n), "e%c%03d",
+                       exponent10 < 0 ? '-' : '+', std::abs(exponent10));
+  } else if (exponent10 >= 0) {
+    for (int k = 0; k <= exponent10; ++k) out[n++] = digits[k];
+    if (last > exponent10) {
+      out[n++] = '.';
+      for (int k = exponent10 + 1; k <= last; ++k) out[n++] = digits[k];
+    }
   } else {
-    positional = "0." + std::string(static_cast<std::size_t>(-exponent10 - 1), '0') + thirteen;
+    out[n++] = '0';
+    out[n++] = '.';
+    for (int k = 0; k < -exponent10 - 1; ++k) out[n++] = '0';
+    for (int k = 0; k <= last; ++k) out[n++] = digits[k];
   }
-  StripTrailingZerosAndPoint(positional);
-  return out + positional;
+  return Text(out, static_cast<std::size_t>(n));
 }
 
 double RoundToDecimals(double x, std::int32_t decimals) {

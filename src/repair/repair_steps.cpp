@@ -60,40 +60,72 @@ Text MarkedShadow(std::string_view text, const CharSet& set) {
 
 }  // namespace
 
+// The kinds of byte the quick check tells apart.
+enum class Kind : unsigned char { kOther, kDigit, kPoint, kOperator, kMinus, kOpen, kClose };
+
+constexpr std::array<Kind, 256> KindTable() {
+  std::array<Kind, 256> kinds{};
+  for (char c = '0'; c <= '9'; ++c) kinds[static_cast<unsigned char>(c)] = Kind::kDigit;
+  kinds['.'] = Kind::kPoint;
+  kinds['+'] = kinds['*'] = kinds['/'] = kinds['^'] = Kind::kOperator;
+  kinds['-'] = Kind::kMinus;
+  kinds['('] = Kind::kOpen;
+  kinds[')'] = Kind::kClose;
+  return kinds;
+}
+constexpr std::array<Kind, 256> kKinds = KindTable();
+
+bool IsOperatorKind(Kind k) { return k == Kind::kOperator || k == Kind::kMinus; }
+
 bool IsAlreadyRepaired(std::string_view line) {
-  if (line.empty()) return true;
-  if (kOperators.Has(line.front()) || kOperators.Has(line.back())) return false;  // end operators
-  int open = 0;
-  int close = 0;
+  const std::size_t n = line.size();
+  if (n == 0) return true;
+  const auto kind = [&](std::size_t i) { return kKinds[static_cast<unsigned char>(line[i])]; };
+  if (IsOperatorKind(kind(0)) || IsOperatorKind(kind(n - 1))) return false;  // end operators
+  int depth = 0;
   bool point_in_number = false;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    // Only the kept characters: nothing to fold, filter or remove.
-    if (!kExpressionCharacters.Has(c)) return false;
-    const char before = i > 0 ? line[i - 1] : '\0';
-    const char after = i + 1 < line.size() ? line[i + 1] : '\0';
-    if (c == '.') {
-      // One point per number, between a digit and a digit or "^".
-      if (point_in_number || !IsDigit(before) || !(IsDigit(after) || after == '^')) return false;
-      point_in_number = true;
-    } else if (kNumberSeparators.Has(c)) {
-      point_in_number = false;
+  Kind before = Kind::kOther;  // the start of the line is no digit and no ")"
+  for (std::size_t i = 0; i < n; ++i) {
+    const Kind k = kind(i);
+    const Kind after = i + 1 < n ? kind(i + 1) : Kind::kOther;
+    switch (k) {
+      case Kind::kDigit:
+        break;
+      case Kind::kPoint:
+        // One point per number, between a digit and a digit or "^".
+        if (point_in_number || before != Kind::kDigit ||
+            !(after == Kind::kDigit || (after == Kind::kOperator && line[i + 1] == '^'))) {
+          return false;
+        }
+        point_in_number = true;
+        break;
+      case Kind::kOperator:
+      case Kind::kMinus:
+        point_in_number = false;
+        // Two operators in a row stay only as "*", "/" or "^" followed by a lone minus sign.
+        if (IsOperatorKind(after) &&
+            (line[i] == '+' || k == Kind::kMinus || after != Kind::kMinus ||
+             (i + 2 < n && IsOperatorKind(kind(i + 2))))) {
+          return false;
+        }
+        break;
+      case Kind::kOpen:
+        point_in_number = false;
+        ++depth;
+        // No operator right after "(" and no implied multiplication before it.
+        if (IsOperatorKind(after) || before == Kind::kDigit || before == Kind::kClose) return false;
+        break;
+      case Kind::kClose:
+        point_in_number = false;
+        // Parentheses that close before they open are left to the full repair to judge.
+        if (--depth < 0 || after == Kind::kDigit || after == Kind::kOpen) return false;
+        break;
+      case Kind::kOther:
+        return false;  // a character to fold, filter or remove
     }
-    if (c == '(') {
-      ++open;
-      // No operator right after "(" and no implied multiplication before it.
-      if (kOperators.Has(after) || IsDigit(before) || before == ')') return false;
-    } else if (c == ')') {
-      // Parentheses that close before they open are left to the full repair to judge.
-      if (++close > open) return false;
-      if (IsDigit(after) || after == '(') return false;
-    } else if (kOperators.Has(c) && kOperators.Has(after)) {
-      // Two operators in a row stay only as "*", "/" or "^" followed by a lone minus sign.
-      const char third = i + 2 < line.size() ? line[i + 2] : '\0';
-      if (c == '+' || c == '-' || after != '-' || kOperators.Has(third)) return false;
-    }
+    before = k;
   }
-  return open == close;
+  return depth == 0;
 }
 
 RepairState Normalise(std::string_view line) {

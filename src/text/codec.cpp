@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 
 namespace orlinde {
@@ -82,6 +83,7 @@ const Cp936Tables& Tables() {
 // Calls `emit` with each Unicode character of a code page 936 text (U+FFFD for what is not one).
 template <typename Emit>
 void DecodeCp936(std::string_view text, Emit emit) {
+  if (text.empty()) return;
   const Cp936Tables& tables = Tables();
   for (std::size_t i = 0; i < text.size();) {
     const auto first = static_cast<unsigned char>(text[i]);
@@ -137,6 +139,23 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
+// The length of the run of ASCII bytes other than NUL that starts at `from`: they are the same
+// in code page 936, UTF-8 and UTF-16, and most box text is made of them.
+std::size_t AsciiRun(std::string_view s, std::size_t from) {
+  std::size_t i = from;
+  // Eight bytes at a time while none of them is NUL or has its high bit set.
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  while (i + 8 <= s.size()) {
+    std::uint64_t word;
+    std::memcpy(&word, s.data() + i, 8);
+    if (((word - kOnes) | word) & kHighs) break;
+    i += 8;
+  }
+  while (i < s.size() && static_cast<unsigned char>(s[i] - 1) < 0x7F) ++i;
+  return i - from;
+}
+
 }  // namespace
 
 std::u16string TextToUtf16(std::string_view text) {
@@ -165,7 +184,15 @@ Text Utf16ToText(std::u16string_view utf16) {
 std::string TextToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 2);
-  DecodeCp936(text, [&](char16_t u) { AppendUtf8(out, u); });
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t ascii = AsciiRun(text, i);
+    out.append(text.substr(i, ascii));
+    i += ascii;
+    std::size_t other = i;
+    while (other < text.size() && AsciiRun(text, other) == 0) other += CharLengthAt(text, other);
+    DecodeCp936(text.substr(i, other - i), [&](char16_t u) { AppendUtf8(out, u); });
+    i = other;
+  }
   return out;
 }
 
@@ -177,8 +204,14 @@ Text Utf8ToText(std::string_view utf8) {
   for (std::size_t i = 0; i < n;) {
     const unsigned char b = s[i];
     if (b < 0x80) {
-      AppendEncoded(out, b);
-      i += 1;
+      const std::size_t ascii = AsciiRun(utf8, i);
+      if (ascii == 0) {
+        out.push_back('?');  // NUL
+        i += 1;
+      } else {
+        out.append(utf8.substr(i, ascii));
+        i += ascii;
+      }
       continue;
     }
     int length = 0;

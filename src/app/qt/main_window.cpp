@@ -284,7 +284,7 @@ void MainWindow::SetBoxText(Control box, const Text& text) {
   RaiseTextChanged(box);
 }
 
-void MainWindow::AppendBoxText(Control box, const Text& text) {
+void MainWindow::AppendBoxText(Control box, Text text) {
   QWidget* widget = ControlWidget(box);
   {
     const Silence silence(silenced_, Index(box));
