@@ -40,7 +40,21 @@ void BM_CalculateAll(benchmark::State& state) {
   for (auto _ : state) driver.CalculateAll();
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_CalculateAll)->Arg(10'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateAll)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The same input computed afresh every time: a paste into an empty box, or the command line.
+void BM_CalculateAllFresh(benchmark::State& state) {
+  const Text input = bench::MixedLines(static_cast<int>(state.range(0)));
+  Evaluator evaluator;
+  for (auto _ : state) {
+    MemoryWindow window;
+    window.PutBoxText(Control::编辑框1, input);
+    CalculationDriver driver(window, evaluator);
+    driver.CalculateAll();
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_CalculateAllFresh)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace orlinde

@@ -60,12 +60,12 @@ TEST_F(DriverTest, TheDecimalsBoxRoundsEveryLine) {
   for (const Case& c : cases) EXPECT_EQ(Run("1/3\r\n2.5", c.decimals), c.results) << c.decimals;
 }
 
-TEST_F(DriverTest, EmptiesTheResultsOnceThenAppendsThemAll) {
+TEST_F(DriverTest, ReplacesTheResultsOncePerRun) {
   window.PutBoxText(Control::编辑框2, "left over from the user");
   Run("1\r\n2\r\n3");
   EXPECT_EQ(window.GetBoxText(Control::编辑框2), "1=1\r\n2=2\r\n3=3\r\n");
-  EXPECT_EQ(window.set_calls(Control::编辑框2), 1);
-  EXPECT_EQ(window.append_calls(Control::编辑框2), 1);
+  EXPECT_EQ(window.replace_calls(Control::编辑框2), 1);
+  EXPECT_EQ(window.set_calls(Control::编辑框2) + window.append_calls(Control::编辑框2), 0);
   // The mode and the decimals cannot change during a run: each is read once.
   EXPECT_EQ(window.checked_reads(Control::选择框2), 1);
   EXPECT_EQ(window.get_calls(Control::编辑框3), 1);
@@ -119,8 +119,7 @@ TEST_F(DriverTest, AnEmptyInputEvaluatesNothing) {
   window.PutBoxText(Control::编辑框2, "old");
   Run("");
   EXPECT_EQ(window.GetBoxText(Control::编辑框2), "");
-  EXPECT_EQ(window.set_calls(Control::编辑框2), 1);
-  EXPECT_EQ(window.append_calls(Control::编辑框2), 0);
+  EXPECT_EQ(window.replace_calls(Control::编辑框2), 1);
   EXPECT_EQ(window.checked_reads(Control::选择框2), 0);
 }
 

@@ -3,13 +3,14 @@
 //
 // A line's result depends only on the line, the mode and the text of the decimals box, so the
 // driver remembers each line's result from one run to the next and prepares and evaluates only
-// the lines it has not seen: a keystroke in a long input costs one line's work. It writes the
-// results box once per run (emptied, then one append), which leaves the same text with the caret
-// after it as one append per line would.
+// the lines it has not seen: a keystroke in a long input costs one line's work. It replaces the
+// results box's text once per run, which leaves the same text with the caret after it as
+// emptying the box and appending to it line by line would.
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <functional>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -36,6 +37,15 @@ class CalculationDriver {
   struct Result {
     Text line;           // «shown=value\r\n»
     Text shown_copy;     // what the translation left for the line, in scientific mode
+    unsigned run = 0;    // the last run that showed it
+  };
+
+  // Lines are looked up by view, without making a key for the ones already known.
+  struct LineHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view line) const {
+      return std::hash<std::string_view>()(line);
+    }
   };
 
   Result Calculate(std::string_view line, bool scientific, bool with_decimals,
@@ -45,12 +55,11 @@ class CalculationDriver {
   Evaluator& evaluator_;
   Options options_;
 
-  // The results of the last run, by line (views into the input they came from, kept here), and
-  // the settings they were made with.
-  std::unique_ptr<const Text> remembered_input_;
-  std::unordered_map<std::string_view, Result> remembered_;
+  // Results by line, all made with the same settings, and those settings.
+  std::unordered_map<std::string, Result, LineHash, std::equal_to<>> remembered_;
   bool remembered_scientific_ = false;
   Text remembered_decimals_;
+  unsigned run_ = 0;
 };
 
 }  // namespace orlinde

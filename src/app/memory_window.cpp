@@ -29,6 +29,14 @@ void MemoryWindow::AppendBoxText(Control box, Text text) {
   RaiseTextChanged(box);
 }
 
+void MemoryWindow::ReplaceBoxText(Control box, Text text) {
+  ++replace_calls_[box];
+  Text& current = boxes_[box];
+  current = std::move(text);
+  selections_[box] = {TextLength(current), 0};
+  RaiseTextChanged(box);
+}
+
 bool MemoryWindow::IsChecked(Control box) {
   ++checked_reads_[box];
   const auto it = checked_.find(box);

@@ -22,6 +22,7 @@ class MemoryWindow : public WindowServices {
   Text GetBoxText(Control box) override;
   void SetBoxText(Control box, const Text& text) override;
   void AppendBoxText(Control box, Text text) override;
+  void ReplaceBoxText(Control box, Text text) override;
   bool IsChecked(Control box) override;
   void SetBoxSelection(Control box, int start, int length) override;
   void SetAlwaysOnTop(bool on_top) override;
@@ -39,6 +40,7 @@ class MemoryWindow : public WindowServices {
   // What happened, for tests.
   int set_calls(Control box) const { return Count(set_calls_, box); }
   int append_calls(Control box) const { return Count(append_calls_, box); }
+  int replace_calls(Control box) const { return Count(replace_calls_, box); }
   int get_calls(Control box) const { return Count(get_calls_, box); }
   int checked_reads(Control box) const { return Count(checked_reads_, box); }
   std::optional<Selection> selection(Control box) const;
@@ -58,7 +60,7 @@ class MemoryWindow : public WindowServices {
   std::map<Control, Text> boxes_;
   std::map<Control, bool> checked_;
   std::map<Control, Selection> selections_;
-  std::map<Control, int> set_calls_, append_calls_, get_calls_, checked_reads_;
+  std::map<Control, int> set_calls_, append_calls_, replace_calls_, get_calls_, checked_reads_;
   bool always_on_top_ = false;
   std::optional<Text> clipboard_;
 };

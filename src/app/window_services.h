@@ -47,6 +47,10 @@ class WindowServices {
   // Puts the text at the end of the box whatever the caret or selection was, leaves the caret
   // after it scrolled into view, and raises the box's text-changed event once.
   virtual void AppendBoxText(Control box, Text text) = 0;
+  // Leaves the box as emptying it and appending the text would: the whole text replaced, the
+  // caret after it scrolled into view, the text-changed event raised. A window may make it one
+  // edit of only what differs from the text the box holds.
+  virtual void ReplaceBoxText(Control box, Text text) = 0;
   virtual bool IsChecked(Control box) = 0;
   // Selects from `start` for `length` characters (an end beyond the text is its end), caret at
   // the selection's end, scrolled into view.

@@ -667,6 +667,52 @@ TEST_F(MainWindowTest, AppendGoesToTheEndAsAnEditThatCannotBeUndone) {
   EXPECT_EQ(w.Runs(), 0);
 }
 
+// The results box is rewritten in place as one edit of what differs; whatever it held before,
+// even text the user typed into it, it ends up holding exactly the new text with the caret at
+// its end, and no undo brings the old text back.
+TEST_F(MainWindowTest, ReplacingTheResultsLeavesExactlyTheNewText) {
+  struct Case {
+    const char* before;
+    const char* after;
+  } cases[] = {
+      {"", "1+1=2\r\n"},
+      {"1+1=2\r\n", "1+1=2\r\n"},
+      {"1=1\r\n2=2\r\n3=3\r\n", "1=1\r\n22=22\r\n3=3\r\n"},
+      {"1=1\r\n2=2\r\n", "1=1\r\n"},
+      {"1=1\r\n", "0=0\r\n1=1\r\n"},
+      {"typed by hand", "1+1=2\r\n"},
+      {"1😀=1\r\n", "1=1\r\n"},  // a character beyond the code page, typed by the user
+      {"😀\r\n2=2\r\n", "1=1\r\n2=2\r\n"},
+      {"x\r\n", ""},
+  };
+  for (const Case& c : cases) {
+    w.window.SetBoxText(Control::编辑框2, Utf8ToText(c.before));
+    w.Results()->setPlainText(QString::fromUtf8(c.before).replace("\r\n", "\n"));
+    w.window.ReplaceBoxText(Control::编辑框2, Utf8ToText(c.after));
+    EXPECT_EQ(w.Results()->toPlainText(), QString::fromUtf8(c.after).replace("\r\n", "\n"))
+        << c.before << " -> " << c.after;
+    EXPECT_TRUE(w.Results()->textCursor().atEnd());
+    QTest::keyClick(w.Results(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.Results()->toPlainText(), QString::fromUtf8(c.after).replace("\r\n", "\n"));
+  }
+  EXPECT_EQ(w.Runs(), 0);
+}
+
+TEST_F(MainWindowTest, AKeystrokeInALongInputRewritesOnlyItsResultLine) {
+  QString lines;
+  for (int i = 0; i < 2000; ++i) lines += QStringLiteral("%1*2\n").arg(i);
+  w.Paste(w.Input(), lines);
+  const QTextBlock first = w.Results()->document()->firstBlock();
+  const int revision = first.revision();
+  w.Input()->moveCursor(QTextCursor::End);
+  w.Type(w.Input(), "7");
+  // The first result line was left alone; the last input line is new and has its result.
+  EXPECT_EQ(w.Results()->document()->firstBlock().revision(), revision);
+  EXPECT_EQ(w.Results()->document()->blockCount(), 2002);
+  EXPECT_EQ(w.Results()->document()->findBlockByNumber(2000).text(), "7=7");
+  EXPECT_TRUE(w.Results()->textCursor().atEnd());
+}
+
 TEST_F(MainWindowTest, ResultsScrollToTheirLastLine) {
   QString lines;
   for (int i = 0; i < 60; ++i) lines += QStringLiteral("%1+1\n").arg(i);

@@ -32,6 +32,21 @@ Text BoxStringToText(const QString& box_string) {
 
 QString TextToBoxString(std::string_view text) { return WithLineBreak(text, "\n"); }
 
+Stretch ChangedStretch(const QString& current, const QString& wanted) {
+  const int shorter = static_cast<int>(std::min(current.size(), wanted.size()));
+  int from = 0;
+  while (from < shorter && current[from] == wanted[from]) ++from;
+  if (from > 0 && current[from - 1].isHighSurrogate()) --from;
+  int common_end = 0;  // characters the two share at their ends, after `from`
+  while (common_end < shorter - from &&
+         current[current.size() - 1 - common_end] == wanted[wanted.size() - 1 - common_end]) {
+    ++common_end;
+  }
+  if (common_end > 0 && current[current.size() - common_end].isLowSurrogate()) --common_end;
+  return {from, static_cast<int>(current.size()) - common_end,
+          static_cast<int>(wanted.size()) - common_end};
+}
+
 QString ClipboardString(std::string_view text) { return WithLineBreak(text, "\n"); }
 
 int BoxPositionOfTextOffset(const QString& box_string, int offset) {

@@ -24,6 +24,15 @@ QString TextToBoxString(std::string_view text);
 // page (read as one "?") take two positions in the box.
 int BoxPositionOfTextOffset(const QString& box_string, int offset);
 
+// What differs between two box strings: `current` from `from` up to `to` is to become `wanted`
+// from `from` up to `to_wanted`, the rest being the same in both. No surrogate pair is cut.
+struct Stretch {
+  int from;
+  int to;
+  int to_wanted;
+};
+Stretch ChangedStretch(const QString& current, const QString& wanted);
+
 // The text for the clipboard: the platform's line break "\n" in place of "\r\n".
 QString ClipboardString(std::string_view text);
 

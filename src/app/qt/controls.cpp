@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -12,7 +13,9 @@ namespace orlinde {
 
 TextBox::TextBox(QWidget* parent) : QPlainTextEdit(parent) {
   setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // Breaking lines anywhere keeps the layout linear: preferring word boundaries makes Qt's layout
+  // of a long line without one (a pasted expression of a million characters) take minutes.
+  setWordWrapMode(QTextOption::WrapAnywhere);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setTabChangesFocus(true);
@@ -50,6 +53,19 @@ bool TextBox::event(QEvent* event) {
 
 bool TextBox::viewportEvent(QEvent* event) {
   return Coalesced([&] { return QPlainTextEdit::viewportEvent(event); });
+}
+
+// Plain text goes in at the cursor as one edit, as the standard paste does, but without the
+// intermediate document that makes the standard way more than twice as slow for a long paste.
+void TextBox::insertFromMimeData(const QMimeData* source) {
+  if (source == nullptr || !source->hasText()) {
+    QPlainTextEdit::insertFromMimeData(source);
+    return;
+  }
+  QTextCursor cursor = textCursor();
+  cursor.insertText(source->text());
+  setTextCursor(cursor);
+  ensureCursorVisible();
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {

@@ -35,6 +35,7 @@ class TextBox : public QPlainTextEdit {
   bool event(QEvent* event) override;
   bool viewportEvent(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
 
  private:
   // Runs the box's own handling of one event, holding back its change notifications until the

@@ -310,6 +310,43 @@ void MainWindow::AppendBoxText(Control box, Text text) {
   RaiseTextChanged(box);
 }
 
+void MainWindow::ReplaceBoxText(Control box, Text text) {
+  auto* multi_line = qobject_cast<QPlainTextEdit*>(ControlWidget(box));
+  if (multi_line == nullptr) {
+    SetBoxText(box, text);
+    return;
+  }
+  {
+    const Silence silence(silenced_, Index(box));
+    const QString wanted = TextToBoxString(text);
+    const QString current = multi_line->toPlainText();
+    const auto [from, to, to_wanted] = ChangedStretch(current, wanted);
+    QTextDocument* document = multi_line->document();
+    // Turning the history off makes the change one that cannot be undone, as replacing the
+    // whole text would be.
+    const bool undo = document->isUndoRedoEnabled();
+    document->setUndoRedoEnabled(false);
+    if (from == 0 && to == current.size()) {
+      // Nothing in common: emptied and filled with history off, faster than setPlainText.
+      document->clear();
+      QTextCursor(document).insertText(wanted);
+    } else if (from != to || from != to_wanted) {
+      // Only the stretch that differs is edited, so a keystroke in a long input rewrites one
+      // result line of the box instead of all of them.
+      QTextCursor cursor(document);
+      cursor.setPosition(from);
+      cursor.setPosition(to, QTextCursor::KeepAnchor);
+      cursor.insertText(wanted.mid(from, to_wanted - from));
+    }
+    document->setUndoRedoEnabled(undo);
+    QTextCursor end(document);
+    end.movePosition(QTextCursor::End);
+    multi_line->setTextCursor(end);
+    multi_line->ensureCursorVisible();
+  }
+  RaiseTextChanged(box);
+}
+
 bool MainWindow::IsChecked(Control box) {
   auto* check_box = qobject_cast<QCheckBox*>(ControlWidget(box));
   return check_box != nullptr && check_box->isChecked();

@@ -41,6 +41,7 @@ class MainWindow : public QWidget, public WindowServices {
   Text GetBoxText(Control box) override;
   void SetBoxText(Control box, const Text& text) override;
   void AppendBoxText(Control box, Text text) override;
+  void ReplaceBoxText(Control box, Text text) override;
   bool IsChecked(Control box) override;
   void SetBoxSelection(Control box, int start, int length) override;
   void SetAlwaysOnTop(bool on_top) override;
