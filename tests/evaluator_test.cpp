@@ -55,6 +55,7 @@ TEST_F(EvaluatorTest, NumbersWithLeadingZerosAreDecimal) {
       {"010+1", "11"}, {"007", "7"},     {"00.5", "0.5"}, {"0", "0"},     {"00", "0"},
       {"08", "8"},     {"09.5", "9.5"},  {"1.010", "1.01"}, {"0.5", "0.5"}, {"000e1", "0"},
       {"010e1", "100"}, {"0x10", "16"}, {"2*(010)", "20"}, {".5", "0.5"},
+      {"00x1", ""},  // no number: a run of digits that a letter follows stays as written
   };
   for (const Case& c : cases) EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
   EXPECT_EQ(EngineSource("'010^2'+010^2"), "'010^2'+10**2");

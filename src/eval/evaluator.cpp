@@ -235,7 +235,11 @@ std::string EngineSource(std::string_view expression) {
       std::size_t digits_end = j;
       while (digits_end < n && IsAsciiDigit(s[digits_end])) ++digits_end;
       std::size_t first = j;
-      while (first + 1 < digits_end && s[first] == '0') ++first;  // «007» is seven
+      // «007» is seven. A run that a letter follows is no number («00x1»), and stays as written
+      // so that it fails as written.
+      const bool letter_follows = digits_end < n && IsIdentifierPart(s[digits_end]) &&
+                                  s[digits_end] != 'e' && s[digits_end] != 'E';
+      while (!letter_follows && first + 1 < digits_end && s[first] == '0') ++first;
       out.append(s, first, digits_end - first);
       j = digits_end;
       if (j < n && s[j] == '.') {
@@ -291,12 +295,18 @@ Text Evaluator::EvaluateExpression(std::string_view expression) {
 double Evaluator::EvaluateToNumber(std::string_view expression) {
   // The engine gives undefined for an empty expression, which reads as 0.
   if (expression.empty()) return 0.0;
-  if (const std::optional<double> value = EvaluateNatively(expression)) {
-    // What the engine's text reads back as: «NaN» is the not-a-number of an invalid operation,
-    // and negative zero is written «0».
-    if (std::isnan(*value)) return InvalidOperationNaN();
-    if (*value == 0) return 0.0;
-    return *value;
+  const NativeResult native = EvaluateNatively(expression);
+  switch (native.kind) {
+    case NativeResult::kValue:
+      // What the engine's text reads back as: «NaN» is the not-a-number of an invalid
+      // operation, and negative zero is written «0».
+      if (std::isnan(native.value)) return InvalidOperationNaN();
+      if (native.value == 0) return 0.0;
+      return native.value;
+    case NativeResult::kEngineFails:
+      return 0.0;  // the empty text a failure gives reads as 0
+    case NativeResult::kUnknown:
+      break;
   }
   return TextToNumber(EvaluateExpression(expression));
 }

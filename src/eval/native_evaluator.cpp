@@ -85,10 +85,13 @@ class Parser {
  public:
   explicit Parser(std::string_view s) : s_(s) { Advance(); }
 
-  std::optional<double> Evaluate() {
+  NativeResult Evaluate() {
     const double value = Additive();
-    if (failed_ || token_ != Token::kEnd) return std::nullopt;
-    return value;
+    // After a whole expression only the end may follow: a ")" too many, or an operand right
+    // after an operand, is a syntax error of the engine too.
+    if (!failed_ && token_ != Token::kEnd) EngineFails();
+    if (!failed_) return {NativeResult::kValue, value};
+    return {verdict_, 0};
   }
 
  private:
@@ -103,8 +106,8 @@ class Parser {
     switch (c) {
       case '+':
       case '-':
-        // "++" and "--" are the engine's increment and decrement.
-        if (next == c) return Fail();
+        // "++" and "--" are the engine's increment and decrement, which Math's functions take.
+        if (next == c) return Decline();
         token_ = c == '+' ? Token::kPlus : Token::kMinus;
         ++i_;
         return;
@@ -114,12 +117,12 @@ class Parser {
         // stars is "*" or "**" when it is one or two stars long, and a syntax error otherwise.
         int stars = 0;
         while (i_ < s_.size() && (s_[i_] == '*' || s_[i_] == '^')) stars += s_[i_++] == '^' ? 2 : 1;
-        if (stars > 2) return Fail();
+        if (stars > 2) return EngineFails();
         token_ = stars == 1 ? Token::kTimes : Token::kPower;
         return;
       }
       case '/':
-        if (next == '/' || next == '*') return Fail();  // a comment
+        if (next == '/' || next == '*') return Decline();  // a comment
         token_ = Token::kDivide;
         ++i_;
         return;
@@ -140,7 +143,7 @@ class Parser {
     }
     if (IsDigit(c) || (c == '.' && IsDigit(next))) return Number();
     if (IsIdentifierPart(c)) return Identifier();
-    Fail();
+    Decline();
   }
 
   void Number() {
@@ -174,22 +177,30 @@ class Parser {
       std::size_t j = i_ + 1;
       bool negative = false;
       if (j < s_.size() && (s_[j] == '+' || s_[j] == '-')) negative = s_[j++] == '-';
-      if (j >= s_.size() || !IsDigit(s_[j])) return Fail();  // «1e» is a syntax error
+      if (j >= s_.size() || !IsDigit(s_[j])) return EngineFails();  // «1e» is a syntax error
       int exponent = 0;
       for (; j < s_.size() && IsDigit(s_[j]); ++j) {
-        if (exponent > 100000) return Fail();
+        if (exponent > 100000) return Decline();
         exponent = exponent * 10 + (s_[j] - '0');
       }
       leading_exponent += negative ? -exponent : exponent;
       i_ = j;
     }
-    // A letter or digit right after a literal is a syntax error; a point starts a new literal,
-    // which the grammar then refuses.
-    if (i_ < s_.size() && IsIdentifierPart(s_[i_])) return Fail();
+    // An ASCII letter or digit right after a literal is a syntax error; a point starts a new
+    // literal, which the grammar then refuses. (After other characters the engine may see white
+    // space.)
+    if (i_ < s_.size() && IsIdentifierPart(s_[i_])) {
+      const char next = s_[i_];
+      // «0x10», «0o17» and «0b1» are numbers in other bases.
+      const bool radix = i_ - begin == 1 && s_[begin] == '0' &&
+                         (next == 'x' || next == 'X' || next == 'o' || next == 'O' ||
+                          next == 'b' || next == 'B');
+      return static_cast<unsigned char>(next) < 0x80 && !radix ? EngineFails() : Decline();
+    }
     if (significant > 0 &&
         (significant > kMaxSignificantDigits || leading_exponent > kMaxLeadingExponent ||
          leading_exponent < kMinLeadingExponent)) {
-      return Fail();
+      return Decline();
     }
     token_ = Token::kNumber;
     if (!exponent_given && fraction_digits <= 22) {
@@ -200,7 +211,7 @@ class Parser {
     const char* first = s_.data() + begin;
     const char* last = s_.data() + i_;
     const auto result = std::from_chars(first, last, number_);
-    if (result.ec != std::errc() || result.ptr != last) return Fail();
+    if (result.ec != std::errc() || result.ptr != last) return Decline();
   }
 
   void Identifier() {
@@ -212,7 +223,7 @@ class Parser {
       token_ = Token::kNumber;
       return;
     }
-    if (word != "Math" || i_ >= s_.size() || s_[i_] != '.') return Fail();
+    if (word != "Math" || i_ >= s_.size() || s_[i_] != '.') return Decline();
     const std::size_t name_begin = ++i_;
     while (i_ < s_.size() && IsIdentifierPart(s_[i_])) ++i_;
     const std::string_view name = s_.substr(name_begin, i_ - name_begin);
@@ -223,17 +234,24 @@ class Parser {
         return;
       }
     }
-    Fail();
+    Decline();
   }
 
-  void Fail() {
+  // Stops at the first thing this evaluator cannot answer for.
+  void Stop(NativeResult::Kind verdict) {
+    if (!failed_) verdict_ = verdict;
     failed_ = true;
     token_ = Token::kUnknown;
     i_ = s_.size();
   }
+  // Something the engine may read in a way this evaluator does not know.
+  void Decline() { Stop(NativeResult::kUnknown); }
+  // Something the engine certainly refuses: every token so far was one this evaluator reads
+  // exactly as the engine does, so the engine meets the same error at the same place.
+  void EngineFails() { Stop(NativeResult::kEngineFails); }
 
   bool Enter() {
-    if (++depth_ > kMaxDepth) Fail();
+    if (++depth_ > kMaxDepth) Decline();
     return !failed_;
   }
 
@@ -299,30 +317,39 @@ class Parser {
       if (!Enter()) return 0;
       Advance();
       value = Additive();
-      if (token_ != Token::kClose) Fail();
+      ExpectClose();
       --depth_;
       Advance();
     } else if (token_ == Token::kMath) {
       const MathFunction function = function_;
       Advance();
-      if (token_ != Token::kOpen || !Enter()) {
-        Fail();
+      if (token_ != Token::kOpen) {
+        Decline();  // the function itself, which the engine writes as text
         return 0;
       }
+      if (!Enter()) return 0;
       Advance();
       // A call without an argument passes undefined, which reads as not-a-number.
       double argument = kNaN;
       if (token_ != Token::kClose) argument = Additive();
-      if (token_ != Token::kClose) Fail();
+      ExpectClose();
       --depth_;
       Advance();
       value = function(argument);
-    } else {
-      Fail();
+    } else if (token_ == Token::kDivide) {
+      Decline();  // where an operand belongs, "/" starts a regular expression
+    } else if (token_ != Token::kUnknown) {
+      EngineFails();  // ")", "*", "**", "%" or the end where an operand belongs
     }
     // Calling a number is a run-time error of the engine.
-    if (token_ == Token::kOpen) Fail();
+    if (token_ == Token::kOpen) EngineFails();
     return value;
+  }
+
+  // After the inside of parentheses only ")" may follow: the end (an unclosed parenthesis) or
+  // another operand is a syntax error.
+  void ExpectClose() {
+    if (!failed_ && token_ != Token::kClose) EngineFails();
   }
 
   std::string_view s_;
@@ -332,11 +359,12 @@ class Parser {
   MathFunction function_ = nullptr;
   int depth_ = 0;
   bool failed_ = false;
+  NativeResult::Kind verdict_ = NativeResult::kUnknown;
 };
 
 }  // namespace
 
-std::optional<double> EvaluateNatively(std::string_view expression) {
+NativeResult EvaluateNatively(std::string_view expression) {
   return Parser(expression).Evaluate();
 }
 
