@@ -13,6 +13,7 @@ packages=(
   xvfb xauth imagemagick xdotool xclip
   bc time
   desktop-file-utils appstream librsvg2-bin dpkg-dev file
+  groff-base
 )
 
 missing=()

@@ -155,7 +155,8 @@ void MainWindow::CreateControls() {
                          static_cast<QWidget*>(decimals_picture)}) {
     child->lower();
   }
-  Register(Control::图片框2, panel, QStringLiteral("保留小数"));
+  // The group takes a name of its own, so that it is not announced as the box it holds.
+  Register(Control::图片框2, panel, QStringLiteral("小数位数"));
 
   auto* copy = new QPushButton(QStringLiteral("复制结果"), this);
   copy->setGeometry(44, 183, 80, 24);
