@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("orlinde"));
   QApplication::setApplicationVersion(QStringLiteral(ORLINDE_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("orlinde"));
+  QApplication::setDesktopFileName(QStringLiteral(ORLINDE_APP_ID));
   // After the toolkit is up, since loading its plugins may have touched the floating-point state.
   orlinde::SetFloatingPointDefaults();
   orlinde::MainWindow window;
