@@ -185,5 +185,24 @@ TEST_F(BadInputTest, AHundredThousandLines) {
   EXPECT_EQ(Run(Text(kLater), false), LaterResults(false));
 }
 
+// Every keystroke in a long line makes a new line for the driver to remember. It used to keep
+// up to a thousand earlier versions of it, a megabyte each for a line of a million characters.
+TEST_F(BadInputTest, TypingIntoAMillionCharacterLineKeepsNoPileOfEarlierVersions) {
+  for (const bool scientific : {false, true}) {
+    Text line = Text(1'000'000, '1');
+    for (int i = 0; i < 40; ++i) {
+      line += i % 2 == 0 ? "+" : "1";
+      Run(line, scientific);
+    }
+    EXPECT_LT(driver.remembered_bytes(), std::size_t{10'000'000}) << scientific;
+    MemoryWindow fresh_window;
+    fresh_window.PutBoxText(Control::编辑框1, line);
+    fresh_window.SetChecked(Control::选择框2, scientific);
+    CalculationDriver fresh(fresh_window, evaluator, {.remember_results = false});
+    fresh.CalculateAll();
+    EXPECT_TRUE(Run(line, scientific) == fresh_window.GetBoxText(Control::编辑框2));
+  }
+}
+
 }  // namespace
 }  // namespace orlinde
