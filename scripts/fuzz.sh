@@ -37,8 +37,8 @@ for name in "${harnesses[@]}"; do
     status=1
     continue
   fi
-  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$run/log" |
-    sed "s/^/fuzz: $name /" >&2
+  { grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$run/log" ||
+    true; } | sed "s/^/fuzz: $name /" >&2
   echo "fuzz: $name corpus $(ls "$run/corpus" | wc -l) inputs" >&2
 done
 exit $status
