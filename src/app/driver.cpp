@@ -51,26 +51,35 @@ void CalculationDriver::CalculateAll() {
   // Results serve only while the settings they were made with hold.
   if (scientific != remembered_scientific_ || decimals_text != remembered_decimals_) {
     remembered_.clear();
+    remembered_bytes_ = 0;
     remembered_scientific_ = scientific;
     remembered_decimals_ = decimals_text;
   }
   ++run_;
   remembered_.reserve(lines.size());
   const Result* last = nullptr;
+  std::size_t run_bytes = 0;
   for (const std::string_view line : lines) {
     auto entry = remembered_.find(line);
     if (entry == remembered_.end()) {
       entry = remembered_.emplace(line, Calculate(line, scientific, with_decimals, decimals)).first;
+      remembered_bytes_ += Bytes(line, entry->second);
     }
+    run_bytes += Bytes(line, entry->second);
     entry->second.run = run_;
     results += entry->second.line;
     last = &entry->second;
   }
   // The translation leaves the last line's shown form behind, whether or not it ran this time.
   if (scientific) RestoreScientificShownCopy(last->shown_copy);
-  // Lines no longer in the input are forgotten once they outnumber the input's own.
-  if (remembered_.size() > 2 * lines.size() + 1024) {
+  // Lines no longer in the input are forgotten once they outnumber the input's own, or once
+  // they hold more bytes than its own results twice over and a megabyte, so that typing into a
+  // long line does not keep every earlier version of it.
+  if (remembered_.size() > 2 * lines.size() + 1024 ||
+      remembered_bytes_ > 2 * run_bytes + (std::size_t{1} << 20)) {
     std::erase_if(remembered_, [this](const auto& entry) { return entry.second.run != run_; });
+    remembered_bytes_ = 0;
+    for (const auto& [line, result] : remembered_) remembered_bytes_ += Bytes(line, result);
   }
   window_.ReplaceBoxText(Control::编辑框2, std::move(results));
 }

@@ -33,6 +33,9 @@ class CalculationDriver {
 
   void CalculateAll();
 
+  // The bytes of the lines and results remembered for the next run, for tests.
+  std::size_t remembered_bytes() const { return remembered_bytes_; }
+
  private:
   struct Result {
     Text line;           // «shown=value\r\n»
@@ -50,6 +53,9 @@ class CalculationDriver {
 
   Result Calculate(std::string_view line, bool scientific, bool with_decimals,
                    std::int32_t decimals);
+  static std::size_t Bytes(std::string_view line, const Result& result) {
+    return line.size() + result.line.size() + result.shown_copy.size();
+  }
 
   WindowServices& window_;
   Evaluator& evaluator_;
@@ -59,6 +65,7 @@ class CalculationDriver {
   std::unordered_map<std::string, Result, LineHash, std::equal_to<>> remembered_;
   bool remembered_scientific_ = false;
   Text remembered_decimals_;
+  std::size_t remembered_bytes_ = 0;
   unsigned run_ = 0;
 };
 

@@ -65,17 +65,25 @@ struct alignas(16) BlockHeader {
 struct Evaluator::Engine {
   std::size_t limit;
   std::size_t used = 0;
+  // The limit is not applied while the heap is being created: the engine does not survive an
+  // allocation that fails before its heap is complete (it recurses until the stack runs out), so
+  // a limit too small for it is found by measuring the finished heap instead.
+  bool creating = false;
   BlockHeader blocks{&blocks, &blocks, 0};
   duk_context* ctx = nullptr;
   std::jmp_buf* fatal_jump = nullptr;
   bool creation_failed = false;
 
   explicit Engine(std::size_t heap_limit) : limit(heap_limit) {}
+
+  bool Allows(std::size_t more) const {
+    return creating || (used <= limit && more <= limit - used);
+  }
   ~Engine() { Discard(); }
 
   static void* Alloc(void* udata, duk_size_t size) {
     auto* engine = static_cast<Engine*>(udata);
-    if (size > engine->limit - engine->used) return nullptr;
+    if (!engine->Allows(size)) return nullptr;
     auto* block = static_cast<BlockHeader*>(std::malloc(sizeof(BlockHeader) + size));
     if (block == nullptr) return nullptr;
     block->size = size;
@@ -105,7 +113,7 @@ struct Evaluator::Engine {
     }
     auto* engine = static_cast<Engine*>(udata);
     BlockHeader* block = static_cast<BlockHeader*>(ptr) - 1;
-    if (size > block->size && size - block->size > engine->limit - engine->used) return nullptr;
+    if (size > block->size && !engine->Allows(size - block->size)) return nullptr;
     BlockHeader* prev = block->prev;
     BlockHeader* next = block->next;
     const std::size_t old_size = block->size;
@@ -148,9 +156,11 @@ struct Evaluator::Engine {
       Discard();
       return false;
     }
+    creating = true;
     ctx = duk_create_heap(&Engine::Alloc, &Engine::Realloc, &Engine::Free, this, &Engine::Fatal);
+    creating = false;
     bool frozen = false;
-    if (ctx != nullptr) {
+    if (ctx != nullptr && used <= limit) {
       frozen = duk_peval_string(ctx, kFreezeBuiltIns) == 0 && duk_get_boolean(ctx, -1);
       duk_set_top(ctx, 0);
     }
