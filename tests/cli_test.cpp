@@ -50,7 +50,8 @@ TEST(Cli, ReadsStandardInputWithEitherLineBreak) {
 }
 
 TEST(Cli, BadUsageExitsWithStatusTwoAndTheUsage) {
-  const std::vector<std::string> bad[] = {{"--frobnicate"}, {"--decimals"}, {"--scientific", "--x", "1"}};
+  const std::vector<std::string> bad[] = {
+      {"--frobnicate"}, {"--decimals"}, {"--scientific", "--x", "1"}};
   for (const auto& args : bad) {
     const CliResult run = RunCli(args);
     EXPECT_EQ(run.status, 2) << args.front();

@@ -48,13 +48,13 @@ TEST_F(DriverTest, TheDecimalsBoxRoundsEveryLine) {
   } cases[] = {
       {"", "1/3=0.3333333333333\r\n2.5=2.5\r\n"},
       {"2", "1/3=0.33\r\n2.5=2.50\r\n"},
-      {"-", "1/3=0\r\n2.5=3\r\n"},       // a lone "-" is not empty and reads as 0
+      {"-", "1/3=0\r\n2.5=3\r\n"},  // a lone "-" is not empty and reads as 0
       {"0", "1/3=0\r\n2.5=3\r\n"},
       {"-1", "1/3=0\r\n2.5=0\r\n"},
       {"007", "1/3=0.3333333\r\n2.5=2.5000000\r\n"},
       {"x", "1/3=0\r\n2.5=3\r\n"},
-      {"99999999999999999999", "1/3=0.3333333333333" + Text(171, '0') + "\r\n2.5=2.5" +
-                                   Text(183, '0') + "\r\n"},
+      {"99999999999999999999",
+       "1/3=0.3333333333333" + Text(171, '0') + "\r\n2.5=2.5" + Text(183, '0') + "\r\n"},
       {"-2147483648", "1/3=0\r\n2.5=0\r\n"},
   };
   for (const Case& c : cases) EXPECT_EQ(Run("1/3\r\n2.5", c.decimals), c.results) << c.decimals;
@@ -70,7 +70,8 @@ TEST_F(DriverTest, ReplacesTheResultsOncePerRun) {
   EXPECT_EQ(window.checked_reads(Control::选择框2), 1);
   EXPECT_EQ(window.get_calls(Control::编辑框3), 1);
   // The caret ends after the last result.
-  EXPECT_EQ(window.selection(Control::编辑框2)->start, TextLength(window.GetBoxText(Control::编辑框2)));
+  EXPECT_EQ(window.selection(Control::编辑框2)->start,
+            TextLength(window.GetBoxText(Control::编辑框2)));
 }
 
 // Each run must give what a driver that remembers nothing gives, whatever changed in between.
@@ -80,8 +81,8 @@ TEST_F(DriverTest, RememberedResultsFollowEveryChange) {
     bool scientific;
   } steps[] = {
       {"1/3\r\n50%\r\nsqrt(4)", "", false},
-      {"1/3\r\n50%\r\nsqrt(4)", "2", false},      // new decimals
-      {"1/3\r\n50%\r\nsqrt(4)", "2", true},       // new mode
+      {"1/3\r\n50%\r\nsqrt(4)", "2", false},        // new decimals
+      {"1/3\r\n50%\r\nsqrt(4)", "2", true},         // new mode
       {"1/3\r\n50%\r\nsqrt(4)\r\n1/3", "2", true},  // a repeated line
       {"50%\r\n1/3", "2", true},                    // lines removed and reordered
       {"50%\r\n1/3", "-", true},

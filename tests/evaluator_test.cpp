@@ -34,37 +34,50 @@ TEST_F(EvaluatorTest, ReturnsTheValueAsTheEngineWritesIt) {
       {"true", "true"},
       {"'\xD2\xBB'", "\xD2\xBB"},  // text goes through the engine and back unchanged
   };
-  for (const Case& c : cases) EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
+  for (const Case& c : cases)
+    EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
 }
 
 TEST_F(EvaluatorTest, CaretIsThePowerSign) {
   struct Case {
     Text expression, value;
   } cases[] = {
-      {"2^3", "8"},       {"2^3^2", "512"},  {"2^-1", "0.5"},   {"(1+1)^2", "4"},
-      {"-2^2", "-4"},     {"2*-3^2", "-18"}, {"2.^3", "8"},     {"0.5^2", "0.25"},
-      {"Math.sqrt(4)^2", "4"},
+      {"2^3", "8"},     {"2^3^2", "512"},  {"2^-1", "0.5"},
+      {"(1+1)^2", "4"}, {"-2^2", "-4"},    {"2*-3^2", "-18"},
+      {"2.^3", "8"},    {"0.5^2", "0.25"}, {"Math.sqrt(4)^2", "4"},
   };
-  for (const Case& c : cases) EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
+  for (const Case& c : cases)
+    EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
 }
 
 TEST_F(EvaluatorTest, NumbersWithLeadingZerosAreDecimal) {
   struct Case {
     Text expression, value;
   } cases[] = {
-      {"010+1", "11"}, {"007", "7"},     {"00.5", "0.5"}, {"0", "0"},     {"00", "0"},
-      {"08", "8"},     {"09.5", "9.5"},  {"1.010", "1.01"}, {"0.5", "0.5"}, {"000e1", "0"},
-      {"010e1", "100"}, {"0x10", "16"}, {"2*(010)", "20"}, {".5", "0.5"},
-      {"00x1", ""},  // no number: a run of digits that a letter follows stays as written
+      {"010+1", "11"},   {"007", "7"},   {"00.5", "0.5"},  {"0", "0"},
+      {"00", "0"},       {"08", "8"},    {"09.5", "9.5"},  {"1.010", "1.01"},
+      {"0.5", "0.5"},    {"000e1", "0"}, {"010e1", "100"}, {"0x10", "16"},
+      {"2*(010)", "20"}, {".5", "0.5"},  {"00x1", ""},  // no number: a run of digits that a letter
+                                                        // follows stays as written
   };
-  for (const Case& c : cases) EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
+  for (const Case& c : cases)
+    EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;
   EXPECT_EQ(EngineSource("'010^2'+010^2"), "'010^2'+10**2");
 }
 
 TEST_F(EvaluatorTest, EveryFailureGivesTheEmptyText) {
   const Text failures[] = {
-      "",    "()",      "1+",        "undefined", "null", "''", "x",
-      "throw 1",   "(function f(){return 1+f()})()",  "Math.pow(2,3",   "1.#INF",
+      "",
+      "()",
+      "1+",
+      "undefined",
+      "null",
+      "''",
+      "x",
+      "throw 1",
+      "(function f(){return 1+f()})()",
+      "Math.pow(2,3",
+      "1.#INF",
       Text(100'000, '(') + "1" + Text(100'000, ')'),  // beyond the compiler's nesting limit
       Text(100'000, '-') + "1",
   };
@@ -96,7 +109,8 @@ TEST_F(EvaluatorTest, NoEvaluationChangesWhatALaterOneSees) {
       {"Math.abs(-3)", "3"},
       {"Duktape", ""},
   };
-  for (const Step& s : steps) EXPECT_EQ(evaluator.EvaluateExpression(s.expression), s.value) << s.expression;
+  for (const Step& s : steps)
+    EXPECT_EQ(evaluator.EvaluateExpression(s.expression), s.value) << s.expression;
 }
 
 TEST(Evaluator, ABoundedHeapFailsOneExpressionAndTheNextWorks) {
@@ -118,17 +132,58 @@ TEST_F(EvaluatorTest, TheGlobalObjectOffersNothingBeyondTheLanguage) {
   // Everything an expression can name: the standard built-ins only, nothing that reaches files,
   // processes, the network or the engine's internals.
   const std::set<Text> allowed = {
-      "NaN", "Infinity", "undefined", "Object", "Function", "Array", "String", "Boolean",
-      "Number", "Date", "RegExp", "Error", "EvalError", "RangeError", "ReferenceError",
-      "SyntaxError", "TypeError", "URIError", "Math", "JSON", "eval", "parseInt", "parseFloat",
-      "isNaN", "isFinite", "decodeURI", "decodeURIComponent", "encodeURI", "encodeURIComponent",
-      "escape", "unescape", "Proxy", "Reflect", "Symbol", "Promise", "ArrayBuffer", "DataView",
-      "Int8Array", "Uint8Array", "Uint8ClampedArray", "Int16Array", "Uint16Array", "Int32Array",
-      "Uint32Array", "Float32Array", "Float64Array", "globalThis",
+      "NaN",
+      "Infinity",
+      "undefined",
+      "Object",
+      "Function",
+      "Array",
+      "String",
+      "Boolean",
+      "Number",
+      "Date",
+      "RegExp",
+      "Error",
+      "EvalError",
+      "RangeError",
+      "ReferenceError",
+      "SyntaxError",
+      "TypeError",
+      "URIError",
+      "Math",
+      "JSON",
+      "eval",
+      "parseInt",
+      "parseFloat",
+      "isNaN",
+      "isFinite",
+      "decodeURI",
+      "decodeURIComponent",
+      "encodeURI",
+      "encodeURIComponent",
+      "escape",
+      "unescape",
+      "Proxy",
+      "Reflect",
+      "Symbol",
+      "Promise",
+      "ArrayBuffer",
+      "DataView",
+      "Int8Array",
+      "Uint8Array",
+      "Uint8ClampedArray",
+      "Int16Array",
+      "Uint16Array",
+      "Int32Array",
+      "Uint32Array",
+      "Float32Array",
+      "Float64Array",
+      "globalThis",
   };
   const TextList names = evaluator.GlobalNames();
   EXPECT_GT(names.size(), 20u);
-  for (const Text& name : names) EXPECT_TRUE(allowed.count(name)) << "unexpected global «" << name << "»";
+  for (const Text& name : names)
+    EXPECT_TRUE(allowed.count(name)) << "unexpected global «" << name << "»";
   EXPECT_EQ(std::count(names.begin(), names.end(), "Math"), 1);
 }
 

@@ -55,7 +55,8 @@ std::vector<Group> ReadGroups(const std::filesystem::path& path) {
       continue;
     }
     const std::size_t tab = line.find('\t');
-    EXPECT_NE(tab, std::string::npos) << path << ":" << number << ": no tab between input and result";
+    EXPECT_NE(tab, std::string::npos)
+        << path << ":" << number << ": no tab between input and result";
     if (tab == std::string::npos) continue;
     groups.back().inputs.push_back(Unescape(line.substr(0, tab)));
     groups.back().expected.push_back(Unescape(line.substr(tab + 1)));

@@ -84,11 +84,35 @@ TEST(EvaluateNatively, ComputesTheArithmeticOfPreparedLines) {
 // Malformed lines of the prepared characters that the engine refuses, answered without it.
 TEST(EvaluateNatively, KnowsWhatTheEngineRefuses) {
   const Text refused[] = {
-      "",        "()",        "1+",          "(1",          "1)",           "(1+2",
-      "2***3",   "2^*3",      "2*^3",        "2^^3",        "1.2.3",        "2..3",
-      "1e",      "1e+",       "2.5e",        "1a",          "2(3)",         "(1)(2)",
-      "Math.sqrt(4)(2)",      "Math.sqrt(4",  "%1",         "*1",           "1*",
-      "1+*2",    "(2).5",     "2Infinity",   "00x1",        "1n",         "1_0",
+      "",
+      "()",
+      "1+",
+      "(1",
+      "1)",
+      "(1+2",
+      "2***3",
+      "2^*3",
+      "2*^3",
+      "2^^3",
+      "1.2.3",
+      "2..3",
+      "1e",
+      "1e+",
+      "2.5e",
+      "1a",
+      "2(3)",
+      "(1)(2)",
+      "Math.sqrt(4)(2)",
+      "Math.sqrt(4",
+      "%1",
+      "*1",
+      "1*",
+      "1+*2",
+      "(2).5",
+      "2Infinity",
+      "00x1",
+      "1n",
+      "1_0",
   };
   for (const Text& expression : refused) {
     EXPECT_EQ(EvaluateNatively(expression).kind, NativeResult::kEngineFails) << expression;
@@ -97,20 +121,43 @@ TEST(EvaluateNatively, KnowsWhatTheEngineRefuses) {
 
 TEST(EvaluateNatively, DeclinesWhatOnlyTheEngineCanTell) {
   const Text declined[] = {
-      "1--2",                "1++2",          "--1",             "1//2",
-      "1/*2*/",              "/1/",           "1+/2/",           "Math.sqrt",
-      "Math.log10(100)",     "Math.pow(2,3)", "Math.max(1)",     "math.sqrt(4)",
-      "x",                   "NaN",           "1 + 1",           "'1'",
-      "\xA3\xA8" "1\xA3\xA9",                  "2..toString()",   "1,2",
-      "9007199254740993",    // beyond 15 significant digits: the engine reads it its own way
-      "1234567890123456",    "1e15",          "1e-320",          "0x10",
-      "1e999999",            "2\xA1\xA1",     "Infinity2",       "1 ",    "0X1f",
-      "0o17",                "0b101",     // an ideographic space is white space to the engine
+      "1--2",
+      "1++2",
+      "--1",
+      "1//2",
+      "1/*2*/",
+      "/1/",
+      "1+/2/",
+      "Math.sqrt",
+      "Math.log10(100)",
+      "Math.pow(2,3)",
+      "Math.max(1)",
+      "math.sqrt(4)",
+      "x",
+      "NaN",
+      "1 + 1",
+      "'1'",
+      "\xA3\xA8\x31\xA3\xA9",  // «（1）», full-width parentheses
+      "2..toString()",
+      "1,2",
+      "9007199254740993",  // beyond 15 significant digits: the engine reads it its own way
+      "1234567890123456",
+      "1e15",
+      "1e-320",
+      "0x10",
+      "1e999999",
+      "2\xA1\xA1",  // an ideographic space is white space to the engine
+      "Infinity2",
+      "1 ",
+      "0X1f",
+      "0o17",
+      "0b101",
       Text(101, '(') + "1" + Text(101, ')'),  // deeper than the native limit
       Text(101, '-') + "1",
   };
   for (const Text& expression : declined) {
-    EXPECT_EQ(EvaluateNatively(expression).kind, NativeResult::kUnknown) << expression.substr(0, 40);
+    EXPECT_EQ(EvaluateNatively(expression).kind, NativeResult::kUnknown)
+        << expression.substr(0, 40);
   }
   EXPECT_EQ(EvaluateNatively(Text(100, '(') + "1" + Text(100, ')')).kind, NativeResult::kValue);
   EXPECT_EQ(EvaluateNatively("123456789012345").kind, NativeResult::kValue);
@@ -134,7 +181,9 @@ class ExpressionSource {
   }
 
  private:
-  std::size_t Pick(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_); }
+  std::size_t Pick(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng_);
+  }
 
   template <std::size_t N>
   const char* OneOf(const char* const (&pieces)[N]) {
@@ -142,46 +191,50 @@ class ExpressionSource {
   }
 
   Text FreeLine() {
-    static const char* const pieces[] = {"1", "2", "3", "0", "9", "7", ".", "+", "-", "*", "/", "^",
-                                         "(", ")", "12", "0.5", "3.14", "1e5", "%", " ", "a",
-                                         "\xA3\xB1", "\xA1\xC1", "00", "100000000"};
+    static const char* const pieces[] = {"1",        "2",        "3",    "0",        "9", "7", ".",
+                                         "+",        "-",        "*",    "/",        "^", "(", ")",
+                                         "12",       "0.5",      "3.14", "1e5",      "%", " ", "a",
+                                         "\xA3\xB1", "\xA1\xC1", "00",   "100000000"};
     Text line;
     for (std::size_t n = Pick(30); n > 0; --n) line += OneOf(pieces);
     return line;
   }
 
   Text ScientificLine() {
-    static const char* const pieces[] = {"sqrt(", "pow(", "abs(", "log(", "exp(", "sin(", "cos(",
-                                         "tan(", "asin(", "acos(", "atan(", "2", "3", "0.5", "10",
-                                         "%", "^", "+", "-", "*", "/", "(", ")", ".", "7", "1e3",
-                                         "\xA3\xA8", "\xA3\xA9", "50%", "-1", ",", "log10("};
+    static const char* const pieces[] = {
+        "sqrt(", "pow(",  "abs(",     "log(",     "exp(", "sin(", "cos(", "tan(",
+        "asin(", "acos(", "atan(",    "2",        "3",    "0.5",  "10",   "%",
+        "^",     "+",     "-",        "*",        "/",    "(",    ")",    ".",
+        "7",     "1e3",   "\xA3\xA8", "\xA3\xA9", "50%",  "-1",   ",",    "log10("};
     Text line;
     for (std::size_t n = Pick(20); n > 0; --n) line += OneOf(pieces);
     return line;
   }
 
   Text TokenSoup() {
-    static const char* const pieces[] = {"0", "1", "2", "5", "9", ".", "+", "-", "*", "/", "^", "%",
-                                         "(", ")", "**", "Math.sqrt(", "Math.pow(", "Math.exp(",
-                                         "Infinity", "e", "e-", "00", "1e-005", "Math.log(", "x"};
+    static const char* const pieces[] = {
+        "0",        "1", "2",  "5",  "9",      ".",         "+",          "-",         "*",
+        "/",        "^", "%",  "(",  ")",      "**",        "Math.sqrt(", "Math.pow(", "Math.exp(",
+        "Infinity", "e", "e-", "00", "1e-005", "Math.log(", "x"};
     Text expression;
     for (std::size_t n = 1 + Pick(16); n > 0; --n) expression += OneOf(pieces);
     return expression;
   }
 
   Text Number() {
-    static const char* const numbers[] = {"0", "1", "2", "3", "0.5", "0.1", "0.2", "1.5", "10",
-                                          "100", "7", "1e-005", "2.5", "0.001", "123.456",
-                                          "1e+010", "4294967296", "3.14159", "0.3", "1e300",
-                                          "999999999999999", "Infinity", "2."};
+    static const char* const numbers[] = {
+        "0",        "1",      "2",          "3",       "0.5",    "0.1",   "0.2",
+        "1.5",      "10",     "100",        "7",       "1e-005", "2.5",   "0.001",
+        "123.456",  "1e+010", "4294967296", "3.14159", "0.3",    "1e300", "999999999999999",
+        "Infinity", "2."};
     return OneOf(numbers);
   }
 
   Text WellFormed(int depth) {
     if (depth > 4 || Pick(3) == 0) return Number();
     static const char* const ops[] = {"+", "-", "*", "/", "%", "^"};
-    static const char* const calls[] = {"sqrt", "abs", "log", "exp", "sin", "cos", "tan", "asin",
-                                        "acos", "atan", "pow"};
+    static const char* const calls[] = {"sqrt", "abs",  "log",  "exp",  "sin", "cos",
+                                        "tan",  "asin", "acos", "atan", "pow"};
     switch (Pick(5)) {
       case 0: return "(" + WellFormed(depth + 1) + ")";
       case 1: return Text(Pick(2) ? "-" : "+") + WellFormed(depth + 1);
@@ -238,8 +291,8 @@ TEST(EvaluateNatively, AgreesWithTheEngineBitForBit) {
       continue;
     }
     ++answered;
-    ASSERT_FALSE(engine_text.empty()) << "the engine failed where the native evaluator answered: «"
-                                      << expression << "»";
+    ASSERT_FALSE(engine_text.empty())
+        << "the engine failed where the native evaluator answered: «" << expression << "»";
     const double engine = TextToNumber(engine_text);
     const double fast = evaluator.EvaluateToNumber(expression);
     ASSERT_TRUE(SameBits(engine, fast))
@@ -254,10 +307,12 @@ TEST(EvaluateNatively, AgreesWithTheEngineBitForBit) {
 
 TEST(EvaluateToNumber, ReadsAsTheEnginesTextWould) {
   Evaluator evaluator;
-  const Text expressions[] = {"", "0*-1", "-0", "0/0", "Math.sqrt(0-1)", "1/0", "0-1/0", "()",
-                              "1.2.3", "Math.sqrt", "2^10", "9007199254740993", "'12abc'"};
+  const Text expressions[] = {
+      "",   "0*-1",  "-0",        "0/0",  "Math.sqrt(0-1)",   "1/0",    "0-1/0",
+      "()", "1.2.3", "Math.sqrt", "2^10", "9007199254740993", "'12abc'"};
   for (const Text& e : expressions) {
-    EXPECT_TRUE(SameBits(evaluator.EvaluateToNumber(e), TextToNumber(evaluator.EvaluateExpression(e))))
+    EXPECT_TRUE(
+        SameBits(evaluator.EvaluateToNumber(e), TextToNumber(evaluator.EvaluateExpression(e))))
         << e;
   }
 }

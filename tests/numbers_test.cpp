@@ -11,7 +11,9 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-bool SameDouble(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool SameDouble(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 TEST(TextToNumber, ReadsTheLongestNumericPrefix) {
   struct Case {
@@ -35,9 +37,11 @@ TEST(TextToNumber, ReadsTheLongestNumericPrefix) {
       {"1e400", kInf},
       {"-1e400", -kInf},
       {"1e-400", 0},
-      {"4e-320", 4e-320},  // a subnormal
+      {"4e-320", 4e-320},                          // a subnormal
       {"\xA3\xB1\xA3\xB2\xA3\xAE\xA3\xB5", 12.5},  // full-width １２．５
-      {"\xA1\xA1" "5", 5},                          // after an ideographic space
+      {"\xA1\xA1"
+       "5",
+       5},  // after an ideographic space
       {"\t\n\v\f\r 3", 3},
       {"4294967298", 4294967298.0},
       {"2147483648", 2147483648.0},
@@ -79,12 +83,23 @@ TEST(TextToInteger, ReadsDigitsAndSaturates) {
     Text text;
     std::int32_t value;
   } cases[] = {
-      {"", 0},          {"  12abc", 12},         {"+7", 7},
-      {"2.7", 2},       {"-.5", 0},              {"1e3", 1},
-      {"1d3", 1},       {"0x1A", 0},             {"1.#INF", 1},
-      {"-1.#IND", -1},  {"NaN", 0},              {"Infinity", 0},
-      {"1e400", 1},     {"\xA3\xB1\xA3\xB2\xA3\xAE\xA3\xB5", 12},
-      {"-", 0},         {"007", 7},              {"-0", 0},
+      {"", 0},
+      {"  12abc", 12},
+      {"+7", 7},
+      {"2.7", 2},
+      {"-.5", 0},
+      {"1e3", 1},
+      {"1d3", 1},
+      {"0x1A", 0},
+      {"1.#INF", 1},
+      {"-1.#IND", -1},
+      {"NaN", 0},
+      {"Infinity", 0},
+      {"1e400", 1},
+      {"\xA3\xB1\xA3\xB2\xA3\xAE\xA3\xB5", 12},
+      {"-", 0},
+      {"007", 7},
+      {"-0", 0},
       {"2147483647", 2147483647},
       {"2147483648", 2147483647},
       {"4294967298", 2147483647},
@@ -164,10 +179,8 @@ TEST(NumberToText, NamesEveryKindOfNotANumber) {
     std::uint64_t bits;
     Text text;
   } cases[] = {
-      {0xFFF8000000000000ULL, "-1.#IND"},
-      {0x7FF8000000000000ULL, "1.#QNAN"},
-      {0xFFF8000000000001ULL, "-1.#QNAN"},
-      {0x7FF0000000000001ULL, "1.#SNAN"},
+      {0xFFF8000000000000ULL, "-1.#IND"},  {0x7FF8000000000000ULL, "1.#QNAN"},
+      {0xFFF8000000000001ULL, "-1.#QNAN"}, {0x7FF0000000000001ULL, "1.#SNAN"},
       {0xFFF0000000000001ULL, "-1.#SNAN"},
   };
   for (const Case& c : cases) EXPECT_EQ(NumberToText(std::bit_cast<double>(c.bits)), c.text);
@@ -231,17 +244,12 @@ TEST(RoundToDecimals, NeverMakesANotANumber) {
     std::int32_t decimals;
     double expected;
   } cases[] = {
-      {1.5, 400, 1.5},           // 10^400 is infinite: nothing to round
-      {1.5, -400, 0.0},          // ... and rounding to that many tens leaves zero
-      {-1.5, -400, -0.0},
-      {kInf, -400, kInf},
-      {-kInf, 400, -kInf},
-      {1e300, 100, 1e300},       // the scaled value overflows: unchanged
-      {0.0, 5, 0.0},
-      {-0.0, 5, -0.0},
-      {2.5, 0, 3.0},
-      {-0.4, 0, -0.0},
-      {0.4999999999995, 0, 1.0},  // less than 1e-12 below a half rounds up
+      {1.5, 400, 1.5},   // 10^400 is infinite: nothing to round
+      {1.5, -400, 0.0},  // ... and rounding to that many tens leaves zero
+      {-1.5, -400, -0.0},  {kInf, -400, kInf},        {-kInf, 400, -kInf},
+      {1e300, 100, 1e300},  // the scaled value overflows: unchanged
+      {0.0, 5, 0.0},       {-0.0, 5, -0.0},           {2.5, 0, 3.0},
+      {-0.4, 0, -0.0},     {0.4999999999995, 0, 1.0},  // less than 1e-12 below a half rounds up
   };
   for (const Case& c : cases) {
     const double got = RoundToDecimals(c.x, c.decimals);

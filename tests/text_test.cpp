@@ -6,15 +6,15 @@ namespace orlinde {
 namespace {
 
 // Two-byte characters used below, as code page 936 bytes.
-const Text kFullWidthOne = "\xA3\xB1";    // １
-const Text kFen = "\x8A\x5E";             // 奮, whose second byte is "^"
+const Text kFullWidthOne = "\xA3\xB1";  // １
+const Text kFen = "\x8A\x5E";           // 奮, whose second byte is "^"
 const Text kIdeographicSpace = "\xA1\xA1";
 
 TEST(TextPositional, LeftRightMidClampAtTheEdges) {
   struct Case {
     Text got, expected;
   } cases[] = {
-      {TextMid("abc", 0, 1), ""},      // a start below 1 is not moved up
+      {TextMid("abc", 0, 1), ""},  // a start below 1 is not moved up
       {TextMid("abc", -3, 9), ""},
       {TextMid("abc", 4, 1), ""},
       {TextMid("abc", 2, 5), "bc"},
@@ -46,11 +46,17 @@ TEST(TextSearch, FindsByCharactersWithTheEmptyNeedleRule) {
       {kFen + "^", "^", 3, 3},  // the "^" inside 奮 lies on no character boundary
       {kFen, "^", -1, -1},
       {"#1#2", "#", 1, 3},
-      {"aaa", "aa", 1, 2},  // matches may overlap for the last one
+      {"aaa", "aa", 1, 2},   // matches may overlap for the last one
       {"AbA", "a", -1, -1},  // exact comparison
-      {"\x80" "5", "5", 2, 2},  // 0x80 is a character of its own
-      {"\xFF" "5", "5", 2, 2},
-      {"\x81" "5", "5", -1, -1},  // a lead byte takes the byte after it
+      {"\x80"
+       "5",
+       "5", 2, 2},  // 0x80 is a character of its own
+      {"\xFF"
+       "5",
+       "5", 2, 2},
+      {"\x81"
+       "5",
+       "5", -1, -1},  // a lead byte takes the byte after it
   };
   for (const Case& c : cases) {
     EXPECT_EQ(TextFind(c.haystack, c.needle), c.first) << c.haystack << " / " << c.needle;
@@ -65,15 +71,9 @@ TEST(TextReplaceAt, ClampsTheStartAndLength) {
     std::optional<Text> replacement;
     Text expected;
   } cases[] = {
-      {"abc", -1, 1, "(", "(bc"},
-      {"abc", 9, 1, "x", "abcx"},
-      {"abc", 2, 1, std::nullopt, "ac"},
-      {"a.b", 2, 1, "0.", "a0.b"},
-      {"a", 1, 1, std::nullopt, ""},
-      {"abc", 2, 0, "x", "axbc"},
-      {"abc", 2, 9, "x", "ax"},
-      {"abc", 2, -1, "x", "axbc"},
-      {"abc", 4, 1, "x", "abcx"},
+      {"abc", -1, 1, "(", "(bc"},  {"abc", 9, 1, "x", "abcx"},    {"abc", 2, 1, std::nullopt, "ac"},
+      {"a.b", 2, 1, "0.", "a0.b"}, {"a", 1, 1, std::nullopt, ""}, {"abc", 2, 0, "x", "axbc"},
+      {"abc", 2, 9, "x", "ax"},    {"abc", 2, -1, "x", "axbc"},   {"abc", 4, 1, "x", "abcx"},
       {"", 1, 1, "x", "x"},
   };
   for (const Case& c : cases) {
@@ -104,11 +104,17 @@ TEST(TextConvert, LowerHalfWidthAndSpaces) {
   } cases[] = {
       {TextToLower("LOG(8)"), "log(8)"},
       {TextToLower("\xA3\xCC\xA3\xCF\xA3\xC7"), "\xA3\xCC\xA3\xCF\xA3\xC7"},  // ＬＯＧ stays
-      {TextToLower("\x81" "A"), "\x81" "A"},  // a second byte is never changed
-      {TextToHalfWidth("\xA3\xB1\xA3\xAB\xA3\xB2"), "1+2"},                // １＋２
-      {TextToHalfWidth("\xA3\xB2\xA1\xEE\xA3\xB3"), "2*3"},                // ２☆３
-      {TextToHalfWidth("\xA1\xEF"), "*"},                                  // ★
-      {TextToHalfWidth("3\xA1\xC1" "4"), "3\xA1\xC1" "4"},                 // 3×4 unchanged
+      {TextToLower("\x81"
+                   "A"),
+       "\x81"
+       "A"},                                                 // a second byte is never changed
+      {TextToHalfWidth("\xA3\xB1\xA3\xAB\xA3\xB2"), "1+2"},  // １＋２
+      {TextToHalfWidth("\xA3\xB2\xA1\xEE\xA3\xB3"), "2*3"},  // ２☆３
+      {TextToHalfWidth("\xA1\xEF"), "*"},                    // ★
+      {TextToHalfWidth("3\xA1\xC1"
+                       "4"),
+       "3\xA1\xC1"
+       "4"},  // 3×4 unchanged
       {TextToHalfWidth(kIdeographicSpace + "\xA1\xAB"), " ~"},
       {TextToHalfWidth("\xA3\xA8\xA3\xA9\xA3\xAE\xA3\xC1\xA3\xE1\xA3\xFE"), "().Aa~"},
       {TextToHalfWidth("1\x81"), "1"},      // a final lead byte is dropped

@@ -32,7 +32,9 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-double ElapsedMs(const QElapsedTimer& timer) { return static_cast<double>(timer.nsecsElapsed()) / 1e6; }
+double ElapsedMs(const QElapsedTimer& timer) {
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
 
 // Runs `action`, then lets Qt finish what it deferred (layout, painting), and returns the time.
 template <typename Action>
@@ -68,7 +70,8 @@ void Keystrokes(int lines, int samples) {
     const QString final_text = results->toPlainText();
     floor.push_back(Timed([&] { results->setPlainText(final_text); }));
   }
-  std::printf("lines=%d keystroke_ms=%.3f floor_ms=%.3f\n", lines, Median(keystroke), Median(floor));
+  std::printf("lines=%d keystroke_ms=%.3f floor_ms=%.3f\n", lines, Median(keystroke),
+              Median(floor));
   std::fflush(stdout);
 }
 
@@ -101,13 +104,14 @@ void LongLine(int chars, bool scientific, int samples) {
   window.show();
   static_cast<QCheckBox*>(window.ControlWidget(orlinde::Control::选择框2))->setChecked(scientific);
   std::string line;
-  while (static_cast<int>(line.size()) < chars) line += scientific ? "12.5%+(3.5)^2*" : "1.2.3(4+.5)--";
+  while (static_cast<int>(line.size()) < chars)
+    line += scientific ? "12.5%+(3.5)^2*" : "1.2.3(4+.5)--";
   line.resize(static_cast<std::size_t>(chars));
   const QString text = QString::fromStdString(line);
   std::vector<double> times;
   for (int i = 0; i < samples; ++i) times.push_back(Paste(window, text));
-  std::printf("long_line_chars=%d mode=%s paste_ms=%.3f\n", chars, scientific ? "scientific" : "basic",
-              Median(times));
+  std::printf("long_line_chars=%d mode=%s paste_ms=%.3f\n", chars,
+              scientific ? "scientific" : "basic", Median(times));
   std::fflush(stdout);
 }
 

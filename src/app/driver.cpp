@@ -8,8 +8,7 @@
 namespace orlinde {
 
 CalculationDriver::Result CalculationDriver::Calculate(std::string_view line, bool scientific,
-                                                       bool with_decimals,
-                                                       std::int32_t decimals) {
+                                                       bool with_decimals, std::int32_t decimals) {
   const Text prepared = scientific ? TranslateScientific(line) : RepairExpression(line);
   Result result;
   result.line = BuildShownExpression(prepared, scientific);

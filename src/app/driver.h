@@ -38,9 +38,9 @@ class CalculationDriver {
 
  private:
   struct Result {
-    Text line;           // «shown=value\r\n»
-    Text shown_copy;     // what the translation left for the line, in scientific mode
-    unsigned run = 0;    // the last run that showed it
+    Text line;         // «shown=value\r\n»
+    Text shown_copy;   // what the translation left for the line, in scientific mode
+    unsigned run = 0;  // the last run that showed it
   };
 
   // Lines are looked up by view, without making a key for the ones already known.

@@ -11,14 +11,14 @@ namespace orlinde {
 
 // The controls of the main window, by the names the window also gives its widgets.
 enum class Control {
-  编辑框1,  // input box
-  编辑框2,  // results box
-  编辑框3,  // decimal places
-  选择框1,  // always on top
-  选择框2,  // scientific mode
-  按钮1,    // calculate
-  按钮2,    // copy results
-  按钮3,    // clear input
+  编辑框1,      // input box
+  编辑框2,      // results box
+  编辑框3,      // decimal places
+  选择框1,      // always on top
+  选择框2,      // scientific mode
+  按钮1,        // calculate
+  按钮2,        // copy results
+  按钮3,        // clear input
   超级链接框1,  // about
   标签1,
   标签2,

@@ -197,7 +197,8 @@ struct Evaluator::Engine {
     duk_context* c = ctx;
     duk_set_top(c, 0);
     Outcome outcome = Outcome::kEmpty;
-    if (duk_peval_lstring(c, source.data(), source.size()) == 0 && !duk_is_null_or_undefined(c, -1)) {
+    if (duk_peval_lstring(c, source.data(), source.size()) == 0 &&
+        !duk_is_null_or_undefined(c, -1)) {
       if (duk_safe_call(c, &Engine::ToStringSafely, nullptr, 1, 1) == DUK_EXEC_SUCCESS) {
         duk_size_t length = 0;
         const char* text = duk_get_lstring(c, -1, &length);

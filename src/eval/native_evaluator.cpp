@@ -2,8 +2,8 @@
 
 #include <array>
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace orlinde {
@@ -192,9 +192,9 @@ class Parser {
     if (i_ < s_.size() && IsIdentifierPart(s_[i_])) {
       const char next = s_[i_];
       // «0x10», «0o17» and «0b1» are numbers in other bases.
-      const bool radix = i_ - begin == 1 && s_[begin] == '0' &&
-                         (next == 'x' || next == 'X' || next == 'o' || next == 'O' ||
-                          next == 'b' || next == 'B');
+      const bool radix =
+          i_ - begin == 1 && s_[begin] == '0' &&
+          (next == 'x' || next == 'X' || next == 'o' || next == 'O' || next == 'b' || next == 'B');
       return static_cast<unsigned char>(next) < 0x80 && !radix ? EngineFails() : Decline();
     }
     if (significant > 0 &&
@@ -364,8 +364,6 @@ class Parser {
 
 }  // namespace
 
-NativeResult EvaluateNatively(std::string_view expression) {
-  return Parser(expression).Evaluate();
-}
+NativeResult EvaluateNatively(std::string_view expression) { return Parser(expression).Evaluate(); }
 
 }  // namespace orlinde

@@ -17,9 +17,9 @@ constexpr char16_t kReplacement = 0xFFFD;
 // this code page (0x80 is the euro sign). A table lookup per character keeps the box edges cheap
 // even for a paste of a whole document.
 struct Cp936Tables {
-  std::array<char16_t, 256> single{};                  // one-byte characters; 0 = not a character
-  std::array<char16_t, 126 * 256> pair{};              // [lead - 0x81][trail]; 0 = unmapped
-  std::array<std::uint16_t, 65536> from_unicode{};     // code point -> bytes; 0 = not encodable
+  std::array<char16_t, 256> single{};               // one-byte characters; 0 = not a character
+  std::array<char16_t, 126 * 256> pair{};           // [lead - 0x81][trail]; 0 = unmapped
+  std::array<std::uint16_t, 65536> from_unicode{};  // code point -> bytes; 0 = not encodable
 };
 
 char16_t DecodeWithIconv(iconv_t cd, const unsigned char* bytes, std::size_t count) {
@@ -62,7 +62,8 @@ std::unique_ptr<Cp936Tables> BuildTables() {
   // every character encodes to its one canonical form.
   for (int b = 1; b < 256; ++b) {
     const char16_t u = tables->single[b];
-    if (u != 0 && tables->from_unicode[u] == 0) tables->from_unicode[u] = static_cast<std::uint16_t>(b);
+    if (u != 0 && tables->from_unicode[u] == 0)
+      tables->from_unicode[u] = static_cast<std::uint16_t>(b);
   }
   for (int lead = 0x81; lead <= 0xFE; ++lead) {
     for (int trail = 0x40; trail <= 0xFE; ++trail) {

@@ -73,7 +73,8 @@ Text TextReplaceAt(std::string_view text, int start, int length,
                    std::optional<std::string_view> replacement) {
   const long long size = static_cast<long long>(text.size());
   const long long offset = std::clamp(static_cast<long long>(start) - 1, 0LL, size);
-  const long long removed = length <= 0 ? 0 : std::min(static_cast<long long>(length), size - offset);
+  const long long removed =
+      length <= 0 ? 0 : std::min(static_cast<long long>(length), size - offset);
   Text result;
   result.reserve(text.size() + (replacement ? replacement->size() : 0));
   result.append(text.substr(0, static_cast<std::size_t>(offset)));

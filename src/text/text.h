@@ -1,5 +1,5 @@
-// Text: the byte strings in code page 936 that every unit of Orlinde works on, and the operations on
-// them. Positions count bytes from 1; operations that search, replace, split or convert walk the
+// Text: the byte strings in code page 936 that every unit of Orlinde works on, and the operations
+// on them. Positions count bytes from 1; operations that search, replace, split or convert walk the
 // text by characters, where a byte of 0x81 to 0xFE starts a two-byte character together with the
 // byte after it and every other byte is a character of its own. Positional operations (left,
 // right, middle, replace at a position, length) count raw bytes. Nothing here fails: out-of-range

@@ -59,14 +59,15 @@ TEST(BoxTextTest, TheChangedStretchLiesBetweenTheCommonEnds) {
       {"abc", "", {0, 3, 0}},
       {"abc", "abc", {3, 3, 3}},
       {"abXc", "abYc", {2, 3, 3}},
-      {"aaa", "aaaa", {3, 3, 4}},       // the common ends never overlap
+      {"aaa", "aaaa", {3, 3, 4}},  // the common ends never overlap
       {"1\n2\n", "1\n22\n", {3, 3, 4}},
       {QString::fromUtf8("a😀"), QString::fromUtf8("a😁"), {1, 3, 3}},  // a pair stays whole
       {QString::fromUtf8("😀b"), QString::fromUtf8("🙀b"), {0, 2, 2}},
   };
   for (const Case& c : cases) {
     const Stretch got = ChangedStretch(c.current, c.wanted);
-    EXPECT_EQ(got.from, c.stretch.from) << c.current.toStdString() << " / " << c.wanted.toStdString();
+    EXPECT_EQ(got.from, c.stretch.from)
+        << c.current.toStdString() << " / " << c.wanted.toStdString();
     EXPECT_EQ(got.to, c.stretch.to) << c.current.toStdString() << " / " << c.wanted.toStdString();
     EXPECT_EQ(got.to_wanted, c.stretch.to_wanted) << c.current.toStdString();
   }
