@@ -60,20 +60,6 @@ bool IsTranslationAlphabet(std::string_view expression) {
   return true;
 }
 
-Text RepairStepByStep(std::string_view line) {
-  RepairState state = Normalise(line);
-  state = Filter(state);
-  state = EndPoints(state);
-  state = ExtraPoints(state);
-  state = LonePoints(state);
-  state = Parentheses(state);
-  state = EndOperators(state);
-  state = OperatorAfterParenthesis(state);
-  state = OperatorRuns(state);
-  state = ImpliedMultiplication(state);
-  return state.working;
-}
-
 void CheckEvaluation(Evaluator& evaluator, const Text& expression) {
   const Text text = evaluator.EvaluateExpression(expression);
   Check(evaluator.EvaluateExpression(expression) == text, "evaluation is deterministic",

@@ -4,9 +4,7 @@
 
 namespace orlinde {
 
-Text RepairExpression(std::string_view line) {
-  // Lines that are already expressions pass every step unchanged; most lines are.
-  if (IsAlreadyRepaired(line)) return Text(line);
+Text RepairStepByStep(std::string_view line) {
   RepairState state = Normalise(line);
   state = Filter(state);
   state = EndPoints(state);
@@ -18,6 +16,12 @@ Text RepairExpression(std::string_view line) {
   state = OperatorRuns(state);
   state = ImpliedMultiplication(state);
   return state.working;
+}
+
+Text RepairExpression(std::string_view line) {
+  // Lines that are already expressions pass every step unchanged; most lines are.
+  if (IsAlreadyRepaired(line)) return Text(line);
+  return RepairStepByStep(line);
 }
 
 }  // namespace orlinde

@@ -21,6 +21,9 @@ struct RepairState {
   Text tail;
 };
 
+// All ten steps in order, without the quick check below: what RepairExpression returns.
+Text RepairStepByStep(std::string_view line);
+
 // Whether every step would leave the line exactly as it is: a well-formed expression of the
 // kept characters, as most typed and pasted arithmetic already is. One pass, no copies.
 bool IsAlreadyRepaired(std::string_view line);
