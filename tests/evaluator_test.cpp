@@ -42,9 +42,19 @@ TEST_F(EvaluatorTest, CaretIsThePowerSign) {
   struct Case {
     Text expression, value;
   } cases[] = {
-      {"2^3", "8"},     {"2^3^2", "512"},  {"2^-1", "0.5"},
-      {"(1+1)^2", "4"}, {"-2^2", "-4"},    {"2*-3^2", "-18"},
-      {"2.^3", "8"},    {"0.5^2", "0.25"}, {"Math.sqrt(4)^2", "4"},
+      {"2^3", "8"},
+      {"2^3^2", "512"},
+      {"2^-1", "0.5"},
+      {"(1+1)^2", "4"},
+      {"-2^2", "-4"},
+      {"2*-3^2", "-18"},
+      {"2.^3", "8"},
+      {"0.5^2", "0.25"},
+      {"Math.sqrt(4)^2", "4"},
+      // A caret after a slash is no power and opens no comment.
+      {"2/^3", ""},
+      {"2/^3*/+1", ""},
+      {"2*3/^54^2/3/54^*/^54^2/3/52-6", ""},
   };
   for (const Case& c : cases)
     EXPECT_EQ(evaluator.EvaluateExpression(c.expression), c.value) << c.expression;

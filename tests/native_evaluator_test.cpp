@@ -94,6 +94,7 @@ TEST(EvaluateNatively, KnowsWhatTheEngineRefuses) {
       "2^*3",
       "2*^3",
       "2^^3",
+      "2/^3*/+1",
       "1.2.3",
       "2..3",
       "1e",

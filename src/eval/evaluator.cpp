@@ -268,6 +268,9 @@ std::string EngineSource(std::string_view expression) {
       out.append(s, digits_end, j - digits_end);
       i = j;
     } else if (c == '^') {
+      // After a "/" the two stars would open a comment («2/^3*/+1» would read as 2+1); a space
+      // keeps the slash and the power apart, so the line fails as the caret's line does.
+      if (!out.empty() && out.back() == '/') out += ' ';
       out += "**";
       ++i;
     } else {
@@ -314,10 +317,8 @@ double Evaluator::EvaluateToNumber(std::string_view expression) {
       if (std::isnan(native.value)) return InvalidOperationNaN();
       if (native.value == 0) return 0.0;
       return native.value;
-    case NativeResult::kEngineFails:
-      return 0.0;  // the empty text a failure gives reads as 0
-    case NativeResult::kUnknown:
-      break;
+    case NativeResult::kEngineFails: return 0.0;  // the empty text a failure gives reads as 0
+    case NativeResult::kUnknown: break;
   }
   return TextToNumber(EvaluateExpression(expression));
 }
