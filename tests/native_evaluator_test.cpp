@@ -213,10 +213,11 @@ class ExpressionSource {
   }
 
   Text TokenSoup() {
+    // "/^" and "*/" check that the engine's "**" never opens or closes a comment.
     static const char* const pieces[] = {
         "0",        "1", "2",  "5",  "9",      ".",         "+",          "-",         "*",
         "/",        "^", "%",  "(",  ")",      "**",        "Math.sqrt(", "Math.pow(", "Math.exp(",
-        "Infinity", "e", "e-", "00", "1e-005", "Math.log(", "x"};
+        "Infinity", "e", "e-", "00", "1e-005", "Math.log(", "x",          "/^",        "*/"};
     Text expression;
     for (std::size_t n = 1 + Pick(16); n > 0; --n) expression += OneOf(pieces);
     return expression;
