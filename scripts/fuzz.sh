@@ -3,11 +3,14 @@
 # (FUZZ_SECONDS, 60 by default) on a copy of its seed corpus, so the repository is never
 # changed. Any crash, sanitizer report, broken invariant, time-out or memory blow-up fails the
 # run; the input that caused it is left in build-fuzz/fuzz-run/<harness>/.
+# The mutations follow a fixed seed (FUZZ_SEED, 1 by default), so a run that fails can be
+# replayed on another machine; FUZZ_SEED=0 lets libFuzzer pick a fresh one for long searches.
 # With harness names as arguments, only those run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${FUZZ_SECONDS:-60}
+seed=${FUZZ_SEED:-1}
 cc=${FUZZ_CC:-clang-14}
 cxx=${FUZZ_CXX:-clang++-14}
 
@@ -30,7 +33,8 @@ for name in "${harnesses[@]}"; do
   echo "fuzz: $name for ${seconds}s" >&2
   # -timeout: one input that runs longer than this counts as a hang.
   if ! "$root/build-fuzz/fuzz/${name}_fuzzer" "$run/corpus" -max_total_time="$seconds" \
-    -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$run/findings/" \
+    -seed="$seed" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$run/findings/" \
     >"$run/log" 2>&1; then
     echo "fuzz: $name found a fault; see $run/log and $run/findings/" >&2
     tail -n 40 "$run/log" >&2
