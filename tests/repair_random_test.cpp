@@ -96,7 +96,7 @@ void ExpectSameAsReference(RandomLines lines) {
     const std::string line = lines.Next();
     const auto shipped = ShippedRepairSteps(line);
     const auto expected = ReferenceRepairSteps(line);
-    for (int step = 0; step < kRepairStepCount; ++step) {
+    for (std::size_t step = 0; step < kRepairStepCount; ++step) {
       if (shipped[step] == expected[step]) continue;
       ADD_FAILURE() << "line " << n << " " << ShowText(line) << "\nafter step " << step + 1 << " "
                     << kRepairStepNames[step] << ": shipped " << ShowText(shipped[step])

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "repair/repair_steps.h"
+#include "repair_test_support.h"
 #include "text/text.h"
 
 namespace orlinde::testing {
@@ -241,32 +242,21 @@ inline RepairState ImpliedMultiplication(RepairState s) {
 
 }  // namespace reference
 
-constexpr int kRepairStepCount = 10;
-
 // The working text after each of the ten steps, in order.
 inline std::array<Text, kRepairStepCount> ReferenceRepairSteps(std::string_view line) {
-  std::array<Text, kRepairStepCount> after;
-  RepairState s = reference::Normalise(line);
-  after[0] = s.working;
-  s = reference::Filter(s);
-  after[1] = s.working;
-  s = reference::EndPoints(s);
-  after[2] = s.working;
-  s = reference::ExtraPoints(s);
-  after[3] = s.working;
-  s = reference::LonePoints(s);
-  after[4] = s.working;
-  s = reference::Parentheses(s);
-  after[5] = s.working;
-  s = reference::EndOperators(s);
-  after[6] = s.working;
-  s = reference::OperatorAfterParenthesis(s);
-  after[7] = s.working;
-  s = reference::OperatorRuns(s);
-  after[8] = s.working;
-  s = reference::ImpliedMultiplication(s);
-  after[9] = s.working;
-  return after;
+  using Step = RepairState (*)(RepairState);
+  static constexpr std::array<Step, kRepairStepCount - 1> kSteps = {
+      reference::Filter,
+      reference::EndPoints,
+      reference::ExtraPoints,
+      reference::LonePoints,
+      reference::Parentheses,
+      reference::EndOperators,
+      reference::OperatorAfterParenthesis,
+      reference::OperatorRuns,
+      reference::ImpliedMultiplication,
+  };
+  return WorkingAfterEachStep(reference::Normalise(line), kSteps);
 }
 
 inline Text ReferenceRepairExpression(std::string_view line) {

@@ -1,5 +1,5 @@
-// Helpers shared by the repair tests: the shipped steps run one by one, and a readable form of a
-// code page 936 text for failure messages.
+// Helpers shared by the repair tests: a run of steps recorded one by one, the shipped steps so
+// recorded, and a readable form of a code page 936 text for failure messages.
 #pragma once
 
 #include <array>
@@ -13,37 +13,31 @@
 
 namespace orlinde::testing {
 
-constexpr std::array<const char*, 10> kRepairStepNames = {
+constexpr std::size_t kRepairStepCount = 1 + kRepairStepsAfterNormalise.size();
+
+constexpr std::array<const char*, kRepairStepCount> kRepairStepNames = {
     "Normalise",    "Filter",
     "EndPoints",    "ExtraPoints",
     "LonePoints",   "Parentheses",
     "EndOperators", "OperatorAfterParenthesis",
     "OperatorRuns", "ImpliedMultiplication"};
 
-// The working text after each of the shipped steps, in order.
-inline std::array<Text, 10> ShippedRepairSteps(std::string_view line) {
-  std::array<Text, 10> after;
-  RepairState s = Normalise(line);
+// The working text of the first state and after each of the steps that follow it, in order.
+template <typename Steps>
+std::array<Text, kRepairStepCount> WorkingAfterEachStep(RepairState s, const Steps& steps) {
+  static_assert(std::tuple_size_v<Steps> + 1 == kRepairStepCount);
+  std::array<Text, kRepairStepCount> after;
   after[0] = s.working;
-  s = Filter(s);
-  after[1] = s.working;
-  s = EndPoints(s);
-  after[2] = s.working;
-  s = ExtraPoints(s);
-  after[3] = s.working;
-  s = LonePoints(s);
-  after[4] = s.working;
-  s = Parentheses(s);
-  after[5] = s.working;
-  s = EndOperators(s);
-  after[6] = s.working;
-  s = OperatorAfterParenthesis(s);
-  after[7] = s.working;
-  s = OperatorRuns(s);
-  after[8] = s.working;
-  s = ImpliedMultiplication(s);
-  after[9] = s.working;
+  for (std::size_t i = 0; i < std::size(steps); ++i) {
+    s = steps[i](s);
+    after[i + 1] = s.working;
+  }
   return after;
+}
+
+// The working text after each of the shipped steps, in order.
+inline std::array<Text, kRepairStepCount> ShippedRepairSteps(std::string_view line) {
+  return WorkingAfterEachStep(Normalise(line), kRepairStepsAfterNormalise);
 }
 
 // «text as UTF-8» followed by its bytes in hex, since a lone or odd byte does not show in UTF-8.

@@ -6,15 +6,7 @@ namespace orlinde {
 
 Text RepairStepByStep(std::string_view line) {
   RepairState state = Normalise(line);
-  state = Filter(state);
-  state = EndPoints(state);
-  state = ExtraPoints(state);
-  state = LonePoints(state);
-  state = Parentheses(state);
-  state = EndOperators(state);
-  state = OperatorAfterParenthesis(state);
-  state = OperatorRuns(state);
-  state = ImpliedMultiplication(state);
+  for (const RepairStep step : kRepairStepsAfterNormalise) state = step(state);
   return state.working;
 }
 

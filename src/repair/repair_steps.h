@@ -5,6 +5,7 @@
 // passes over its text, so the whole repair is linear in the line's length.
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "text/text.h"
@@ -49,5 +50,20 @@ RepairState OperatorAfterParenthesis(const RepairState& state);
 RepairState OperatorRuns(const RepairState& state);
 // 10: "*" between a digit or ")" and "(", and between ")" and a digit or "(".
 RepairState ImpliedMultiplication(const RepairState& state);
+
+using RepairStep = RepairState (*)(const RepairState&);
+
+// Steps 2 to 10 in the order they run, after Normalise has made the first state from the line.
+inline constexpr std::array<RepairStep, 9> kRepairStepsAfterNormalise = {
+    Filter,
+    EndPoints,
+    ExtraPoints,
+    LonePoints,
+    Parentheses,
+    EndOperators,
+    OperatorAfterParenthesis,
+    OperatorRuns,
+    ImpliedMultiplication,
+};
 
 }  // namespace orlinde
