@@ -140,10 +140,8 @@ class ExpressionLikeLines {
     if (depth > 3 || rng_() % 3 == 0) return Number();
     static constexpr const char* kOperators[] = {"+", "-", "*", "/", "^", "*-", "/-", "^-"};
     switch (rng_() % 4) {
-      case 0:
-        return "(" + Expression(depth + 1) + ")";
-      default:
-        return Expression(depth + 1) + kOperators[rng_() % 8] + Expression(depth + 1);
+      case 0: return "(" + Expression(depth + 1) + ")";
+      default: return Expression(depth + 1) + kOperators[rng_() % 8] + Expression(depth + 1);
     }
   }
 

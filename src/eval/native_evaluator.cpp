@@ -138,8 +138,7 @@ class Parser {
         token_ = Token::kClose;
         ++i_;
         return;
-      default:
-        break;
+      default: break;
     }
     if (IsDigit(c) || (c == '.' && IsDigit(next))) return Number();
     if (IsIdentifierPart(c)) return Identifier();

@@ -89,8 +89,7 @@ bool IsAlreadyRepaired(std::string_view line) {
     const Kind k = kind(i);
     const Kind after = i + 1 < n ? kind(i + 1) : Kind::kOther;
     switch (k) {
-      case Kind::kDigit:
-        break;
+      case Kind::kDigit: break;
       case Kind::kPoint:
         // One point per number, between a digit and a digit or "^".
         if (point_in_number || before != Kind::kDigit ||
@@ -120,8 +119,7 @@ bool IsAlreadyRepaired(std::string_view line) {
         // Parentheses that close before they open are left to the full repair to judge.
         if (--depth < 0 || after == Kind::kDigit || after == Kind::kOpen) return false;
         break;
-      case Kind::kOther:
-        return false;  // a character to fold, filter or remove
+      case Kind::kOther: return false;  // a character to fold, filter or remove
     }
     before = k;
   }

@@ -79,36 +79,22 @@ int VirtualKeyOf(int qt_key) {
     return qt_key;  // Qt gives these keys their capital ASCII codes, as virtual keys do
   }
   switch (qt_key) {
-    case Qt::Key_Backspace:
-      return 8;
+    case Qt::Key_Backspace: return 8;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return 9;
+    case Qt::Key_Backtab: return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Shift:
-      return 16;
-    case Qt::Key_Control:
-      return 17;
-    case Qt::Key_Alt:
-      return 18;
-    case Qt::Key_Escape:
-      return 27;
-    case Qt::Key_Space:
-      return 32;
-    case Qt::Key_Left:
-      return 37;
-    case Qt::Key_Up:
-      return 38;
-    case Qt::Key_Right:
-      return 39;
-    case Qt::Key_Down:
-      return 40;
-    case Qt::Key_Delete:
-      return 46;
-    default:
-      return 0;
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
   }
 }
 
